@@ -1,0 +1,182 @@
+#include "BirthEntryControls.h"
+
+#include "platform/Platform.h"
+#include "platform/Text.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace orbika {
+
+namespace {
+
+QLabel* Caption(const QString& objectName, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    return label;
+}
+
+QComboBox* List(const QString& objectName, const QString& accessibleName, QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(objectName);
+    list->setEditable(false); // pick an entry, never type one
+    list->setAccessibleName(accessibleName);
+    list->setMaxVisibleItems(16);
+    return list;
+}
+
+// The character code a key press stands for, or -1 for keys that type nothing (arrows, Tab,
+// Delete, Home ...): those are not filtered.
+int TypedCode(const QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return -1;
+    default:
+        break;
+    }
+    const bool control = event->modifiers().testFlag(Qt::ControlModifier) &&
+                         !event->modifiers().testFlag(Qt::AltModifier);
+    if (control && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
+        return event->key() - Qt::Key_A + 1; // Ctrl+C, Ctrl+V ...: control characters
+    const QString text = event->text();
+    if (text.isEmpty())
+        return -1;
+    return text.at(0).unicode();
+}
+
+} // namespace
+
+BirthEntryControls::BirthEntryControls(QWidget* parent, Platform& platform, int firstYear,
+                                       int lastYear, Arrangement arrangement)
+    : QObject(parent), m_platform(platform), m_arrangement(arrangement),
+      m_widget(new QWidget(parent)) {
+    m_widget->setObjectName(QStringLiteral("birthEntry"));
+    m_txtName = new QLineEdit(m_widget);
+    m_txtName->setObjectName(QStringLiteral("txtName"));
+    m_txtName->setAccessibleName(tr("Name"));
+    m_txtName->setMinimumWidth(220);
+
+    const bool dayFirst = arrangement == Arrangement::DayMonthYear;
+    m_cboDate = List(QStringLiteral("cboDate"), dayFirst ? tr("Date") : tr("Birth day"), m_widget);
+    m_cboMonth = List(QStringLiteral("cboMonth"), dayFirst ? tr("Month") : tr("Birth month"), m_widget);
+    m_cboYear = List(QStringLiteral("cboYear"), dayFirst ? tr("Year") : tr("Birth year"), m_widget);
+
+    auto fillDays = [this] {
+        for (int day = 1; day <= 31; ++day)
+            m_cboDate->addItem(QString::number(day));
+    };
+    auto fillMonths = [this] {
+        for (std::string_view month : kMonthNames)
+            m_cboMonth->addItem(Q(month));
+    };
+    if (dayFirst) {
+        fillDays();
+        fillMonths();
+    } else {
+        fillMonths();
+        fillDays();
+    }
+    for (int year = firstYear; year <= lastYear; ++year)
+        m_cboYear->addItem(QString::number(year));
+    m_cboDate->setCurrentIndex(0);
+    m_cboMonth->setCurrentIndex(0);
+    m_cboYear->setCurrentIndex(0);
+
+    auto* grid = new QGridLayout(m_widget);
+    grid->setContentsMargins(0, 0, 0, 0);
+    auto* nameCaption = Caption(QStringLiteral("Label1"), tr("Name"), m_widget);
+    nameCaption->setBuddy(m_txtName);
+    grid->addWidget(nameCaption, 0, 0);
+    if (dayFirst) {
+        grid->addWidget(m_txtName, 0, 1, 1, 3);
+        auto* dateOfBirth = Caption(QStringLiteral("lblDateOfBirth"), tr("Date Of Birth"), m_widget);
+        QFont bold = dateOfBirth->font();
+        bold.setBold(true);
+        dateOfBirth->setFont(bold);
+        grid->addWidget(dateOfBirth, 1, 0, 1, 4);
+        const std::array<std::pair<QComboBox*, QString>, 3> columns = {{
+            {m_cboDate, tr("Date")}, {m_cboMonth, tr("Month")}, {m_cboYear, tr("Year")}}};
+        const std::array<const char*, 3> names = {"lblDate", "lblMonth", "lblYear"};
+        for (int column = 0; column < 3; ++column) {
+            auto* caption = Caption(QString::fromLatin1(names[std::size_t(column)]),
+                                    columns[std::size_t(column)].second, m_widget);
+            caption->setBuddy(columns[std::size_t(column)].first);
+            grid->addWidget(caption, 2, column + 1);
+            grid->addWidget(columns[std::size_t(column)].first, 3, column + 1);
+        }
+        QWidget::setTabOrder(m_txtName, m_cboDate);
+        QWidget::setTabOrder(m_cboDate, m_cboMonth);
+        QWidget::setTabOrder(m_cboMonth, m_cboYear);
+    } else {
+        grid->addWidget(m_txtName, 0, 1, 1, 3);
+        auto* birthDay = Caption(QStringLiteral("Label2"), tr("Birth Day"), m_widget);
+        birthDay->setBuddy(m_cboMonth);
+        grid->addWidget(birthDay, 1, 0);
+        grid->addWidget(m_cboMonth, 1, 1);
+        grid->addWidget(m_cboDate, 1, 2);
+        grid->addWidget(m_cboYear, 1, 3);
+        QWidget::setTabOrder(m_txtName, m_cboMonth);
+        QWidget::setTabOrder(m_cboMonth, m_cboDate);
+        QWidget::setTabOrder(m_cboDate, m_cboYear);
+    }
+    grid->setColumnStretch(1, 2);
+}
+
+QWidget* BirthEntryControls::lastInTabOrder() const { return m_cboYear; }
+
+QString BirthEntryControls::nameText() const { return m_txtName->text(); }
+QString BirthEntryControls::dayText() const { return m_cboDate->currentText(); }
+QString BirthEntryControls::monthText() const { return m_cboMonth->currentText(); }
+QString BirthEntryControls::yearText() const { return m_cboYear->currentText(); }
+
+bool BirthEntryControls::validate(NameRule rule) {
+    const BirthDataVerdict verdict =
+        ValidateBirthData(rule, U8(nameText()), m_cboDate->currentIndex(),
+                          m_cboMonth->currentIndex(), yearText().toInt());
+    if (verdict.accepted)
+        return true;
+    QWidget* window = m_widget->window();
+    ShowMessage(m_platform, window, verdict.message, verdict.icon);
+    if (verdict.clearName)
+        m_txtName->clear();
+    if (verdict.focusName)
+        m_txtName->setFocus();
+    return false;
+}
+
+void BirthEntryControls::installLetterFilter() {
+    if (m_letterFilter)
+        return;
+    m_letterFilter = true;
+    m_txtName->installEventFilter(this);
+}
+
+bool BirthEntryControls::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_txtName || event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const int code = TypedCode(static_cast<QKeyEvent*>(event));
+    if (code < 0)
+        return false;
+    const NameKeyVerdict verdict = FilterNameKey(code);
+    if (verdict.warn) {
+        ShowMessage(m_platform, m_widget->window(), kMsgOnlyLetters, MessageIcon::Information);
+        return true;
+    }
+    if (verdict.code != code) {
+        m_txtName->insert(QString(QChar(verdict.code)));
+        return true;
+    }
+    return false;
+}
+
+} // namespace orbika

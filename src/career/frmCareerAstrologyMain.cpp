@@ -1,0 +1,98 @@
+#include "frmCareerAstrologyMain.h"
+
+#include "birth/BirthEntryControls.h"
+#include "content/ShellTexts.h"
+#include "frmCareerAstrologyDisplay.h"
+#include "links/BrandLinks.h"
+#include "links/LinkLabel.h"
+#include "links/modHelp.h"
+#include "platform/Text.h"
+#include "shell/ReadingState.h"
+#include "shell/ToolHost.h"
+#include "shell/Widgets.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace orbika {
+
+frmCareerAstrologyMain::frmCareerAstrologyMain(ToolHost& host)
+    : ToolWindow(host, ReadingKind::Career, ToolWindowRole::Entry,
+                 QStringLiteral("frmCareerAstrologyMain")) {
+    QWidget* page = body();
+
+    QMenuBar* bar = createMenuBar();
+    QMenu* file = bar->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(AddNamedAction(file, "mnuExit", tr("E&xit")), &QAction::triggered, this,
+            &QWidget::close);
+    AddSharedMenus(bar, host.platform(), kCareerEntryHelpNames, [&host] { host.showAbout(); });
+
+    auto* frame = new QGroupBox(tr("Personal Details"), page);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* details = new QGroupBox(tr("Your Personal Details"), frame);
+    details->setObjectName(QStringLiteral("fraDetails1"));
+    m_entry = new BirthEntryControls(details, host.platform(), 1900, 2050,
+                                     BirthEntryControls::Arrangement::MonthDayYear);
+    auto* detailsLayout = new QVBoxLayout(details);
+    detailsLayout->addWidget(m_entry->widget());
+
+    auto* proceed = MakeButton(frame, "cmdProceed", tr("&Get My Career Astrology Reading"));
+    proceed->setDefault(true);
+    connect(proceed, &QPushButton::clicked, this, &frmCareerAstrologyMain::cmdProceed_Click);
+    QWidget::setTabOrder(m_entry->lastInTabOrder(), proceed);
+    auto* intro = MakeLabel(frame, QStringLiteral("Label3"), Q(content::kCareerIntro));
+    intro->setWordWrap(true);
+
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->addWidget(intro);
+    frameLayout->addWidget(details);
+    frameLayout->addWidget(proceed, 0, Qt::AlignRight);
+
+    auto* banner = CreateForumBanner(page, host.platform(), QStringLiteral("Label14"),
+                                     Q(CareerForumBannerText()));
+
+    QVBoxLayout* layout = bodyLayout();
+    layout->addWidget(frame);
+    layout->addWidget(banner);
+    layout->addWidget(CreateBrandFrame(page, host.platform()));
+    page->setMinimumWidth(560);
+    page->setMaximumWidth(640);
+    m_entry->txtName()->setFocus();
+}
+
+frmCareerAstrologyDisplay* frmCareerAstrologyMain::loadDisplayWindow() {
+    if (!m_display || m_display->isUnloaded()) {
+        m_display = new frmCareerAstrologyDisplay(host(), this);
+        host().addToolWindow(m_display);
+    }
+    return m_display;
+}
+
+void frmCareerAstrologyMain::DisplayCareerProfile(const std::string& sign) {
+    frmCareerAstrologyDisplay* display = loadDisplayWindow();
+    if (const auto profile = LookUpCareerProfile(sign))
+        display->showProfile(*profile);
+}
+
+void frmCareerAstrologyMain::cmdProceed_Click() {
+    if (!m_entry->validate(NameRule::Career))
+        return;
+
+    CareerReading& reading = host().readings().career;
+    reading.Name = U8(m_entry->nameText());
+    reading.Day = U8(m_entry->dayText());
+    reading.Month = U8(m_entry->monthText());
+    reading.Year = U8(m_entry->yearText());
+    reading.Sign = FindSunSign(reading.Month, m_entry->dayText().toInt());
+
+    DisplayCareerProfile(reading.Sign);
+    host().bringIntoView(m_display);
+    hide();
+    host().setWelcomeVisible(false);
+}
+
+} // namespace orbika

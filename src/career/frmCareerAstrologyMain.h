@@ -1,0 +1,35 @@
+#pragma once
+
+#include "shell/ToolWindow.h"
+
+#include "frmCareerAstrologyDisplay.h"
+
+#include <QPointer>
+
+namespace orbika {
+
+class BirthEntryControls;
+class frmCareerAstrologyDisplay;
+
+// Career Astrology entry window.
+class frmCareerAstrologyMain : public ToolWindow {
+    Q_OBJECT
+public:
+    explicit frmCareerAstrologyMain(ToolHost& host);
+
+    BirthEntryControls& entry() const { return *m_entry; }
+    frmCareerAstrologyDisplay* displayWindow() const { return m_display; }
+
+    void cmdProceed_Click();
+    // Writes the sign's profile into the result window, loading it first if needed; an unknown
+    // sign writes nothing.
+    void DisplayCareerProfile(const std::string& sign);
+
+private:
+    frmCareerAstrologyDisplay* loadDisplayWindow();
+
+    BirthEntryControls* m_entry;
+    QPointer<frmCareerAstrologyDisplay> m_display;
+};
+
+} // namespace orbika

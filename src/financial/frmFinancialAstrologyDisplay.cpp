@@ -1,0 +1,255 @@
+#include "frmFinancialAstrologyDisplay.h"
+
+#include "birth/modBirthData.h"
+#include "content/Pictures.h"
+#include "links/BrandLinks.h"
+#include "links/LinkLabel.h"
+#include "links/modHelp.h"
+#include "platform/Platform.h"
+#include "platform/Text.h"
+#include "shell/ReadingState.h"
+#include "shell/ToolHost.h"
+#include "shell/Widgets.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace orbika {
+
+namespace {
+
+constexpr int kPictureSize = 200;
+
+QLineEdit* ReadOnlyLine(QWidget* parent, const char* objectName) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(objectName));
+    box->setReadOnly(true);
+    return box;
+}
+
+QPlainTextEdit* ReadOnlyText(QWidget* parent, const QString& objectName, int lines) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(objectName);
+    box->setReadOnly(true);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setFixedHeight(box->fontMetrics().lineSpacing() * lines + 12);
+    return box;
+}
+
+// Field captions and the text boxes beside them, in the order the page shows them.
+struct Field {
+    const char* caption;
+    const char* box;
+    std::string SunSignProfile::*value;
+    bool multiLine;
+};
+
+constexpr std::array<Field, 11> kFields = {{
+    {"Element", "txtElement", &SunSignProfile::Element, false},
+    {"Ruling Planet", "txtRulingPlanet", &SunSignProfile::RulingPlanet, false},
+    {"Lucky Number", "txtLuckyNumber", &SunSignProfile::LuckyNumber, false},
+    {"Lucky Color", "txtLuckyColor", &SunSignProfile::LuckyColor, false},
+    {"Lucky Day", "txtLuckyDay", &SunSignProfile::LuckyDay, false},
+    {"Compatibility", "txtCompatibility", &SunSignProfile::Compatibility, false},
+    {"BirthStone", "txtBirthStone", &SunSignProfile::BirthStone, false},
+    {"Quality", "txtQuality", &SunSignProfile::Quality, false},
+    {"Famous Personalities Born Under this Sign", "txtFamousPersons",
+     &SunSignProfile::FamousPersons, true},
+    {"Positive Traits", "txtPositiveTraits", &SunSignProfile::PositiveTraits, true},
+    {"Negative Traits", "txtNegativeTraits", &SunSignProfile::NegativeTraits, true},
+}};
+
+} // namespace
+
+frmFinancialAstrologyDisplay::frmFinancialAstrologyDisplay(ToolHost& host, ToolWindow* entry)
+    : ToolWindow(host, ReadingKind::Financial, ToolWindowRole::Result,
+                 QStringLiteral("frmFinancialAstrologyDisplay")) {
+    setEntryWindow(entry);
+    QWidget* page = body();
+
+    QMenuBar* bar = createMenuBar();
+    QMenu* file = bar->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* print = AddNamedAction(file, "mnuPrint", tr("&Print"));
+    print->setEnabled(false); // offered on the button only
+    connect(print, &QAction::triggered, this, &frmFinancialAstrologyDisplay::cmdPrint_Click);
+    connect(AddNamedAction(file, "mnuBack", tr("&Back")), &QAction::triggered, this,
+            &frmFinancialAstrologyDisplay::cmdBack_Click);
+    file->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
+    connect(AddNamedAction(file, "mnuExit", tr("E&xit")), &QAction::triggered, this,
+            &frmFinancialAstrologyDisplay::cmdExit_Click);
+    AddSharedMenus(bar, host.platform(), kResultHelpNames, [&host] { host.showAbout(); });
+
+    m_tabs = new QTabWidget(page);
+    m_tabs->setObjectName(QStringLiteral("TS"));
+    m_tabs->addTab(buildSunSignPage(), tr("Sun Sign Profile"));
+    m_tabs->addTab(buildFinancialPage(), tr("Financial Profile"));
+
+    auto* printButton = MakeButton(page, "cmdPrint", tr("&Print"));
+    auto* back = MakeButton(page, "cmdBack", tr("&Back"));
+    auto* exit = MakeButton(page, "cmdExit", tr("E&xit"));
+    connect(printButton, &QPushButton::clicked, this, &frmFinancialAstrologyDisplay::cmdPrint_Click);
+    connect(back, &QPushButton::clicked, this, &frmFinancialAstrologyDisplay::cmdBack_Click);
+    connect(exit, &QPushButton::clicked, this, &frmFinancialAstrologyDisplay::cmdExit_Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(printButton);
+    buttons->addWidget(back);
+    buttons->addWidget(exit);
+
+    auto* banner = CreateForumBanner(page, host.platform(), QStringLiteral("Label61"),
+                                     Q(ForumBannerText()));
+    // A small caption-less hot spot beside the banner.
+    auto* hotSpot = new LinkLabel(QStringLiteral("Label13"), QString(), page);
+    hotSpot->setFixedSize(5, 13);
+    hotSpot->setAccessibleName(tr("Full-brand offer"));
+    ConnectLink(hotSpot, host.platform(), Page::FullBrand);
+    auto* bannerRow = new QHBoxLayout;
+    bannerRow->addWidget(banner, 1);
+    bannerRow->addWidget(hotSpot);
+
+    QVBoxLayout* layout = bodyLayout();
+    layout->addWidget(m_tabs);
+    layout->addLayout(buttons);
+    layout->addLayout(bannerRow);
+    layout->addWidget(CreateBrandFrame(page, host.platform()));
+    page->setMinimumWidth(760);
+
+    Form_Load();
+}
+
+QWidget* frmFinancialAstrologyDisplay::buildSunSignPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("fraStarUserSignDetails"));
+
+    m_picSign = MakeLabel(page, QStringLiteral("picSign"));
+    m_picSign->setFixedSize(kPictureSize, kPictureSize);
+    m_picSign->setAccessibleName(tr("Sign picture"));
+    m_lblStarSign = MakeLabel(page, QStringLiteral("lblStarSign"), tr("Star Sign"));
+    m_lblStarSign->setAlignment(Qt::AlignCenter);
+    QFont signFont = m_lblStarSign->font();
+    signFont.setBold(true);
+    signFont.setPointSizeF(signFont.pointSizeF() * 1.6);
+    m_lblStarSign->setFont(signFont);
+
+    auto* picture = new QVBoxLayout;
+    picture->addWidget(m_picSign, 0, Qt::AlignHCenter);
+    picture->addWidget(m_lblStarSign);
+    picture->addStretch(1);
+
+    auto* fields = new QGridLayout;
+    int row = 0;
+    for (const Field& field : kFields) {
+        auto* caption = MakeLabel(page, QStringLiteral("lbl%1").arg(QLatin1String(field.box + 3)),
+                                  tr(field.caption));
+        QWidget* box = field.multiLine
+                           ? static_cast<QWidget*>(ReadOnlyText(page, QLatin1String(field.box),
+                                                                field.box == std::string_view("txtFamousPersons") ? 2 : 4))
+                           : static_cast<QWidget*>(ReadOnlyLine(page, field.box));
+        caption->setBuddy(box);
+        box->setAccessibleName(tr(field.caption));
+        if (field.multiLine) {
+            caption->setWordWrap(true);
+            fields->addWidget(caption, row, 0, 1, 2);
+            fields->addWidget(box, row + 1, 0, 1, 2);
+            row += 2;
+        } else {
+            fields->addWidget(caption, row, 0);
+            fields->addWidget(box, row, 1);
+            ++row;
+        }
+    }
+    fields->setColumnStretch(1, 1);
+
+    auto* layout = new QHBoxLayout(page);
+    layout->addLayout(picture);
+    layout->addLayout(fields, 1);
+    return page;
+}
+
+QWidget* frmFinancialAstrologyDisplay::buildFinancialPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("fraFinancialAstrology"));
+
+    m_txtFinancialProfile = ReadOnlyText(page, QStringLiteral("txtFinancialProfile"), 6);
+    m_txtFinancialProfile->setAccessibleName(tr("Financial profile"));
+    m_txtFinancialProfile->viewport()->setMouseTracking(true);
+    m_txtFinancialProfile->viewport()->installEventFilter(this);
+    // Whatever is copied from the profile is wiped from the clipboard at once.
+    connect(m_txtFinancialProfile, &QPlainTextEdit::textChanged, this,
+            [this] { host().platform().clearClipboard(); });
+
+    auto* rows = new QGridLayout;
+    rows->setVerticalSpacing(6);
+    for (int i = 0; i < 12; ++i) {
+        auto* label = MakeLabel(page, IndexedName("lblLabel", i));
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+        auto* sentence = MakeLabel(page, IndexedName("lblFinancialProfileAttributes", i));
+        sentence->setWordWrap(true);
+        rows->addWidget(label, i, 0);
+        rows->addWidget(sentence, i, 1);
+        m_lblLabel[std::size_t(i)] = label;
+        m_lblAttributes[std::size_t(i)] = sentence;
+    }
+    rows->setColumnStretch(0, 1);
+    rows->setColumnStretch(1, 5);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(m_txtFinancialProfile);
+    layout->addLayout(rows);
+    layout->addStretch(1);
+    return page;
+}
+
+void frmFinancialAstrologyDisplay::Form_Load() {
+    const FinancialReading& reading = host().readings().financial;
+    m_lblStarSign->setText(Q(reading.Sign));
+    for (const Field& field : kFields) {
+        const QString text = Q(reading.SunSign.*field.value);
+        if (auto* line = findChild<QLineEdit*>(QLatin1String(field.box)))
+            line->setText(text);
+        else if (auto* box = findChild<QPlainTextEdit*>(QLatin1String(field.box)))
+            box->setPlainText(text);
+    }
+    if (const auto sign = SignIndex(reading.Sign)) {
+        m_picSign->setVisible(true);
+        m_picSign->setPixmap(SignPicture(*sign, kPictureSize));
+        m_picSign->setAccessibleName(tr("Picture of %1").arg(Q(reading.Sign)));
+    }
+    m_txtFinancialProfile->setPlainText(Q(reading.Financial.Text));
+    for (std::size_t i = 0; i < 12; ++i) {
+        m_lblLabel[i]->setText(CaptionText(Q(reading.Financial.Attributes[i].Label)));
+        m_lblAttributes[i]->setText(Q(reading.Financial.Attributes[i].Sentence));
+    }
+    m_tabs->setCurrentIndex(0);
+}
+
+void frmFinancialAstrologyDisplay::cmdPrint_Click() { emit printRequested(); }
+
+bool frmFinancialAstrologyDisplay::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_txtFinancialProfile->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            host().platform().clearClipboard();
+            break;
+        default:
+            break;
+        }
+    }
+    return ToolWindow::eventFilter(watched, event);
+}
+
+} // namespace orbika

@@ -1,0 +1,76 @@
+#include "frmFinancialAstrologyMain.h"
+
+#include "birth/BirthEntryControls.h"
+#include "content/ShellTexts.h"
+#include "frmFinancialAstrologyDisplay.h"
+#include "links/BrandLinks.h"
+#include "links/LinkLabel.h"
+#include "links/modBanners.h"
+#include "platform/Text.h"
+#include "shell/ReadingState.h"
+#include "shell/ToolHost.h"
+#include "shell/Widgets.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace orbika {
+
+frmFinancialAstrologyMain::frmFinancialAstrologyMain(ToolHost& host)
+    : ToolWindow(host, ReadingKind::Financial, ToolWindowRole::Entry,
+                 QStringLiteral("frmFinancialAstrologyMain")) {
+    QWidget* page = body();
+
+    auto* intro = MakeLabel(page, QStringLiteral("Label3"), Q(content::kFinancialIntro));
+    intro->setWordWrap(true);
+
+    auto* details = new QGroupBox(tr("Personal Details"), page);
+    details->setObjectName(QStringLiteral("fraDetails"));
+    m_entry = new BirthEntryControls(details, host.platform(), 1900, 2050,
+                                     BirthEntryControls::Arrangement::MonthDayYear);
+    auto* proceed = MakeButton(details, "cmdProceed", tr("&Get My Financial Astrology Reading"));
+    proceed->setDefault(true);
+    connect(proceed, &QPushButton::clicked, this, &frmFinancialAstrologyMain::cmdProceed_Click);
+    auto* detailsLayout = new QVBoxLayout(details);
+    detailsLayout->addWidget(m_entry->widget());
+    detailsLayout->addWidget(proceed, 0, Qt::AlignRight);
+    QWidget::setTabOrder(m_entry->lastInTabOrder(), proceed);
+
+    auto* banner = CreateForumBanner(page, host.platform(), QStringLiteral("Label61"),
+                                     Q(ForumBannerText()));
+
+    QVBoxLayout* layout = bodyLayout();
+    layout->addWidget(intro);
+    layout->addWidget(details);
+    layout->addWidget(banner);
+    layout->addWidget(CreateBrandFrame(page, host.platform()));
+    page->setMinimumWidth(560);
+    page->setMaximumWidth(640);
+    m_entry->txtName()->setFocus();
+}
+
+void frmFinancialAstrologyMain::cmdProceed_Click() {
+    if (!m_entry->validate(NameRule::Financial))
+        return;
+
+    FinancialReading& reading = host().readings().financial;
+    reading.Name = TrimBlanks(U8(m_entry->nameText()));
+    reading.Day = static_cast<std::int16_t>(m_entry->dayText().toInt());
+    reading.Month = U8(m_entry->monthText());
+    reading.Year = static_cast<std::int16_t>(m_entry->yearText().toInt());
+    reading.Sign = FindSunSign(reading.Month, reading.Day);
+    StarSignDescription(reading.Sign, reading.SunSign);
+    Financial_Profile(reading.Sign, reading.Financial);
+
+    if (m_display)
+        m_display->close();
+    m_display = new frmFinancialAstrologyDisplay(host(), this);
+    host().addToolWindow(m_display);
+    host().bringIntoView(m_display);
+    hide();
+    host().setWelcomeVisible(false);
+}
+
+} // namespace orbika

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "shell/ToolWindow.h"
+
+#include "frmFinancialAstrologyDisplay.h"
+
+#include <QPointer>
+
+class QPushButton;
+
+namespace orbika {
+
+class BirthEntryControls;
+class frmFinancialAstrologyDisplay;
+
+// Financial Astrology entry window: name and birth date; Proceed makes the reading.
+class frmFinancialAstrologyMain : public ToolWindow {
+    Q_OBJECT
+public:
+    explicit frmFinancialAstrologyMain(ToolHost& host);
+
+    BirthEntryControls& entry() const { return *m_entry; }
+    frmFinancialAstrologyDisplay* displayWindow() const { return m_display; }
+
+    void cmdProceed_Click();
+
+private:
+    BirthEntryControls* m_entry;
+    QPointer<frmFinancialAstrologyDisplay> m_display;
+};
+
+} // namespace orbika

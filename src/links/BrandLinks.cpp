@@ -1,0 +1,38 @@
+#include "BrandLinks.h"
+
+#include "LinkLabel.h"
+#include "content/ShellTexts.h"
+#include "modHelp.h"
+#include "platform/Text.h"
+
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+namespace orbika {
+
+QGroupBox* CreateBrandFrame(QWidget* parent, Platform& platform) {
+    auto* frame = new QGroupBox(parent);
+    frame->setObjectName(QStringLiteral("fraFullBrand"));
+    auto* coBrand = new LinkLabel(QStringLiteral("lblCobrand"), Q(content::kCoBrandOffer), frame);
+    ConnectLink(coBrand, platform, Page::CoBrand);
+    auto* fullBrand =
+        new LinkLabel(QStringLiteral("lblFullBrand"), Q(content::kFullBrandOffer), frame);
+    ConnectLink(fullBrand, platform, Page::FullBrand);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(coBrand);
+    layout->addWidget(fullBrand);
+    return frame;
+}
+
+LinkLabel* CreateForumBanner(QWidget* parent, Platform& platform, const QString& objectName,
+                             const QString& text) {
+    auto* banner = new LinkLabel(objectName, text, parent);
+    banner->setAlignment(Qt::AlignCenter);
+    QFont font = banner->font();
+    font.setBold(true);
+    banner->setFont(font);
+    ConnectLink(banner, platform, Page::Home);
+    return banner;
+}
+
+} // namespace orbika

@@ -1,0 +1,52 @@
+#include "LinkLabel.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace orbika {
+
+LinkLabel::LinkLabel(const QString& objectName, const QString& text, QWidget* parent)
+    : QLabel(text, parent) {
+    setObjectName(objectName);
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    setForegroundRole(QPalette::Link);
+    setAccessibleName(text.isEmpty() ? objectName : text);
+    setAccessibleDescription(tr("Link: opens a page in your web browser"));
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QLabel::mousePressEvent(event);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        // Accepted, so that a banner strip around the label does not open the page a second time.
+        event->accept();
+        if (rect().contains(event->position().toPoint()))
+            emit clicked();
+        return;
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        emit clicked();
+        event->accept();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+} // namespace orbika

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLabel>
+
+namespace orbika {
+
+// A label that opens something when clicked: the banners and offers of every window. It takes
+// keyboard focus and answers Enter and Space too, so the links are not mouse-only.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit LinkLabel(const QString& objectName, const QString& text, QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+} // namespace orbika

@@ -1,0 +1,162 @@
+#include "PlanetSignWindows.h"
+
+#include "birth/BirthEntryControls.h"
+#include "links/BrandLinks.h"
+#include "links/LinkLabel.h"
+#include "links/modHelp.h"
+#include "platform/Text.h"
+#include "shell/ReadingState.h"
+#include "shell/ToolHost.h"
+#include "shell/Widgets.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace orbika {
+
+namespace {
+
+QString Name(std::string_view name) { return Q(name); }
+
+} // namespace
+
+PlanetSignEntryWindow::PlanetSignEntryWindow(ToolHost& host, ReadingKind kind)
+    : ToolWindow(host, kind, ToolWindowRole::Entry, Name(PlanetReadingOf(kind).entryWindow)),
+      m_info(PlanetReadingOf(kind)) {
+    QWidget* page = body();
+    const PlanetSignTable& table = TableOf(m_info.body);
+
+    QMenuBar* bar = createMenuBar();
+    QMenu* file = bar->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    const std::string menuTwin(m_info.menuTwin);
+    connect(AddNamedAction(file, menuTwin.c_str(), Q(m_info.buttonCaption)), &QAction::triggered,
+            this, &PlanetSignEntryWindow::cmdNext_Click);
+    connect(AddNamedAction(file, "mnuExit", tr("E&xit")), &QAction::triggered, this,
+            &PlanetSignEntryWindow::cmdExit_Click);
+    AddSharedMenus(bar, host.platform(), kPlanetEntryHelpNames, [&host] { host.showAbout(); });
+
+    auto* intro = MakeLabel(page, QStringLiteral("Label3"), Q(m_info.intro));
+    intro->setWordWrap(true);
+
+    auto* details = new QGroupBox(page);
+    details->setObjectName(QStringLiteral("fraDetails"));
+    m_entry = new BirthEntryControls(details, host.platform(), table.FirstYear, table.LastYear,
+                                     BirthEntryControls::Arrangement::DayMonthYear);
+    m_entry->installLetterFilter();
+
+    auto* next = MakeButton(details, "cmdNext", Q(m_info.buttonCaption));
+    next->setDefault(true);
+    auto* exit = MakeButton(details, "cmdExit", tr("&Exit"));
+    connect(next, &QPushButton::clicked, this, &PlanetSignEntryWindow::cmdNext_Click);
+    connect(exit, &QPushButton::clicked, this, &PlanetSignEntryWindow::cmdExit_Click);
+    QWidget::setTabOrder(m_entry->lastInTabOrder(), next);
+    QWidget::setTabOrder(next, exit);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(next);
+    buttons->addWidget(exit);
+    auto* detailsLayout = new QVBoxLayout(details);
+    detailsLayout->addWidget(m_entry->widget());
+    detailsLayout->addLayout(buttons);
+
+    QVBoxLayout* layout = bodyLayout();
+    layout->addWidget(intro);
+    layout->addWidget(details);
+    layout->addWidget(CreateForumBanner(page, host.platform(), QStringLiteral("Label61"),
+                                        Q(ForumBannerText())));
+    layout->addWidget(CreateBrandFrame(page, host.platform()));
+    page->setMinimumWidth(560);
+    page->setMaximumWidth(640);
+    m_entry->txtName()->setFocus();
+}
+
+PlanetSignResultWindow* PlanetSignEntryWindow::loadResultWindow() {
+    if (!m_result || m_result->isUnloaded()) {
+        m_result = new PlanetSignResultWindow(host(), m_info, this);
+        host().addToolWindow(m_result);
+    }
+    return m_result;
+}
+
+void PlanetSignEntryWindow::cmdNext_Click() {
+    if (!m_entry->validate(NameRule::PlanetSign))
+        return;
+
+    PlanetSigns& signs = host().readings().planets;
+    FindSign(m_info.body, signs, U8(m_entry->yearText()), U8(m_entry->monthText()),
+             U8(m_entry->dayText()));
+    const std::string& current = signs.of(m_info.body);
+
+    PlanetSignResultWindow* result = loadResultWindow();
+    if (const auto sign = SignIndex(current))
+        result->lblSignDesc()->setText(Q((*m_info.interpretations)[std::size_t(*sign)]));
+    result->signLabel()->setText(Q(current));
+    hide();
+    host().bringIntoView(result);
+    host().setWelcomeVisible(false);
+}
+
+PlanetSignResultWindow::PlanetSignResultWindow(ToolHost& host, const PlanetReadingInfo& info,
+                                               ToolWindow* entry)
+    : ToolWindow(host, info.kind, ToolWindowRole::Result, Name(info.resultWindow)) {
+    setEntryWindow(entry);
+    QWidget* page = body();
+
+    QMenuBar* bar = createMenuBar();
+    QMenu* file = bar->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(AddNamedAction(file, "mnuFileBack", tr("&Back")), &QAction::triggered, this,
+            &PlanetSignResultWindow::cmdBack_Click);
+    connect(AddNamedAction(file, "mnuExit", tr("E&xit")), &QAction::triggered, this,
+            &PlanetSignResultWindow::cmdExit_Click);
+    AddSharedMenus(bar, host.platform(), kPlanetResultHelpNames, [&host] { host.showAbout(); });
+
+    auto* frame = new QGroupBox(Q(info.frameCaption), page);
+    frame->setObjectName(Name(info.frameName));
+    auto* bodyLine = MakeLabel(frame, Name(info.bodyLineName), Q(info.bodyLine));
+    QFont bold = bodyLine->font();
+    bold.setBold(true);
+    bodyLine->setFont(bold);
+    auto* placement = MakeLabel(frame, Name(info.placementName), Q(info.placementLine));
+    m_signLabel = MakeLabel(frame, Name(info.signLabelName));
+    QFont signFont = bold;
+    signFont.setPointSizeF(signFont.pointSizeF() * 1.8);
+    m_signLabel->setFont(signFont);
+    m_signLabel->setAccessibleName(tr("Sign"));
+    m_signDesc = MakeLabel(frame, QStringLiteral("lblSignDesc"));
+    m_signDesc->setWordWrap(true);
+    m_signDesc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_signDesc->setMinimumHeight(m_signDesc->fontMetrics().lineSpacing() * 5);
+    m_signDesc->setAccessibleName(tr("Interpretation"));
+
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->addWidget(bodyLine);
+    frameLayout->addWidget(placement);
+    frameLayout->addWidget(m_signLabel);
+    frameLayout->addWidget(m_signDesc);
+
+    auto* back = MakeButton(page, "cmdBack", tr("&Back"));
+    auto* exit = MakeButton(page, "cmdExit", tr("&Exit"));
+    connect(back, &QPushButton::clicked, this, &PlanetSignResultWindow::cmdBack_Click);
+    connect(exit, &QPushButton::clicked, this, &PlanetSignResultWindow::cmdExit_Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(back);
+    buttons->addWidget(exit);
+
+    QVBoxLayout* layout = bodyLayout();
+    layout->addWidget(frame);
+    layout->addLayout(buttons);
+    layout->addWidget(CreateForumBanner(page, host.platform(), QStringLiteral("Label61"),
+                                        Q(ForumBannerText())));
+    layout->addWidget(CreateBrandFrame(page, host.platform()));
+    page->setMinimumWidth(560);
+    page->setMaximumWidth(640);
+}
+
+} // namespace orbika

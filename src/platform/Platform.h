@@ -1,0 +1,65 @@
+#pragma once
+// Everything the windows ask of the operating system goes through this interface, so that every
+// window runs headless in the tests with a recording fake in place of QtPlatform.
+
+#include "birth/modBirthData.h"
+
+#include <QDate>
+#include <QSize>
+#include <QString>
+
+class QDialog;
+class QTextDocument;
+class QUrl;
+class QWidget;
+
+namespace orbika {
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageResult { Ok, Yes, No };
+
+struct FileDialogRequest {
+    QString title;
+    QString filter;        // one filter, "Description (*.ext)"
+    QString defaultSuffix; // added to a typed name that has no extension
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual MessageResult showMessage(QWidget* parent, const QString& text, MessageIcon icon,
+                                      MessageButtons buttons, const QString& title) = 0;
+    // Runs a dialog modally and returns when it is closed.
+    virtual void runModal(QDialog& dialog) = 0;
+
+    // The chosen path, or an empty text when the user cancels. The save dialog asks before
+    // overwriting; the open dialog accepts only an existing file.
+    virtual QString openFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual QString saveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+
+    virtual void clearClipboard() = 0;
+    virtual bool openUrl(const QUrl& url) = 0;
+
+    // Per-user settings by application, section and key; a missing key reads as empty.
+    virtual QString readSetting(const QString& application, const QString& section,
+                                const QString& key) = 0;
+    virtual bool writeSetting(const QString& application, const QString& section,
+                              const QString& key, const QString& value) = 0;
+
+    // Prints to the default printer; on failure returns false and says why in `error`.
+    virtual bool print(const QTextDocument& document, QString* error) = 0;
+
+    virtual QSize screenSize() = 0;
+    virtual QDate today() = 0;
+
+    // True when another instance of the program holds the single-instance lock. The first caller
+    // takes the lock and keeps it until the platform object goes away.
+    virtual bool otherInstanceRunning() = 0;
+};
+
+// A message box titled with the application title.
+MessageResult ShowMessage(Platform& platform, QWidget* parent, std::string_view text,
+                          MessageIcon icon, MessageButtons buttons = MessageButtons::Ok);
+
+} // namespace orbika

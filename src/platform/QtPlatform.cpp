@@ -1,0 +1,152 @@
+#include "QtPlatform.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTextDocument>
+#include <QUrl>
+
+namespace orbika {
+
+namespace {
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
+    QFileDialog dialog(parent, request.title);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QtPlatform::QtPlatform(QString lockFolder) : m_lockFolder(std::move(lockFolder)) {
+    if (m_lockFolder.isEmpty())
+        m_lockFolder = defaultLockFolder();
+}
+
+QtPlatform::~QtPlatform() = default;
+
+QString QtPlatform::defaultLockFolder() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    return folder;
+}
+
+MessageResult QtPlatform::showMessage(QWidget* parent, const QString& text, MessageIcon icon,
+                                      MessageButtons buttons, const QString& title) {
+    QMessageBox box(ToQtIcon(icon), title, text,
+                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                     : QMessageBox::Ok,
+                    parent);
+    const int answer = box.exec();
+    if (buttons == MessageButtons::Ok)
+        return MessageResult::Ok;
+    return answer == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;
+}
+
+void QtPlatform::runModal(QDialog& dialog) { dialog.exec(); }
+
+QString QtPlatform::openFileName(QWidget* parent, const FileDialogRequest& request) {
+    return RunFileDialog(parent, request, false);
+}
+
+QString QtPlatform::saveFileName(QWidget* parent, const FileDialogRequest& request) {
+    return RunFileDialog(parent, request, true);
+}
+
+void QtPlatform::clearClipboard() {
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->clear();
+}
+
+bool QtPlatform::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+QString QtPlatform::readSetting(const QString& application, const QString& section,
+                                const QString& key) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, application);
+    settings.beginGroup(section);
+    return settings.value(key).toString();
+}
+
+bool QtPlatform::writeSetting(const QString& application, const QString& section,
+                              const QString& key, const QString& value) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, application);
+    settings.beginGroup(section);
+    settings.setValue(key, value);
+    settings.endGroup();
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+bool QtPlatform::print(const QTextDocument& document, QString* error) {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        if (error)
+            *error = QObject::tr("No default printer is set up on this computer.");
+        return false;
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    document.print(&printer);
+    if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
+        if (error)
+            *error = QObject::tr("The printer %1 refused the job.").arg(info.printerName());
+        return false;
+    }
+    return true;
+}
+
+QSize QtPlatform::screenSize() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        return screen->size();
+    return {1024, 768};
+}
+
+QDate QtPlatform::today() { return QDate::currentDate(); }
+
+bool QtPlatform::otherInstanceRunning() {
+    if (m_lock)
+        return false;
+    auto lock = std::make_unique<QLockFile>(QDir(m_lockFolder).filePath(QStringLiteral("orbika.lock")));
+    // A lock left by a crashed run names a process that no longer exists; QLockFile removes it.
+    if (lock->tryLock(0)) {
+        m_lock = std::move(lock);
+        return false;
+    }
+    // Only a live holder counts; a folder we cannot write to must not keep the program from starting.
+    return lock->error() == QLockFile::LockFailedError;
+}
+
+} // namespace orbika

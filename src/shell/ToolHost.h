@@ -1,0 +1,30 @@
+#pragma once
+
+#include "shell/ReadingKinds.h"
+
+namespace orbika {
+
+class Platform;
+class ToolWindow;
+struct ReadingState;
+
+// What a tool window needs from the main window: the platform, the process-wide readings, the
+// welcome panel and the client area it lives in.
+class ToolHost {
+public:
+    virtual ~ToolHost() = default;
+
+    virtual Platform& platform() = 0;
+    virtual ReadingState& readings() = 0;
+
+    virtual void setWelcomeVisible(bool visible) = 0;
+    // Adds a freshly created tool window to the client area and places it: top of the area,
+    // centred horizontally.
+    virtual void addToolWindow(ToolWindow* window) = 0;
+    // Shows a tool window and hides the welcome panel.
+    virtual void bringIntoView(ToolWindow* window) = 0;
+    // The About box, modal.
+    virtual void showAbout() = 0;
+};
+
+} // namespace orbika

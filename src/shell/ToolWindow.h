@@ -1,0 +1,55 @@
+#pragma once
+
+#include "shell/ReadingKinds.h"
+
+#include <QMdiSubWindow>
+#include <QPointer>
+
+class QMenuBar;
+class QVBoxLayout;
+
+namespace orbika {
+
+class ToolHost;
+
+enum class ToolWindowRole { Entry, Result, Report };
+
+// Base of every entry, result and report window: a child of the main window's client area that
+// is deleted when closed ("unloaded"). Closing an entry or result window shows the welcome panel.
+class ToolWindow : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    ToolWindow(ToolHost& host, ReadingKind kind, ToolWindowRole role, const QString& objectName);
+
+    ReadingKind kind() const { return m_kind; }
+    ToolWindowRole role() const { return m_role; }
+    bool isUnloaded() const { return m_unloaded; }
+
+    // The entry window a result window goes back to.
+    void setEntryWindow(ToolWindow* entry) { m_entry = entry; }
+    ToolWindow* entryWindow() const { return m_entry; }
+    // Back: unload this window and show the entry window again as the user left it.
+    void backToEntry();
+
+signals:
+    void unloaded();
+
+protected:
+    ToolHost& host() const { return m_host; }
+    QWidget* body() const { return m_body; }
+    QVBoxLayout* bodyLayout() const { return m_layout; }
+    QMenuBar* createMenuBar();
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    ToolHost& m_host;
+    ReadingKind m_kind;
+    ToolWindowRole m_role;
+    QWidget* m_body;
+    QVBoxLayout* m_layout;
+    QPointer<ToolWindow> m_entry;
+    bool m_unloaded = false;
+};
+
+} // namespace orbika

@@ -1,0 +1,73 @@
+#pragma once
+// A platform that records what the windows ask for and answers from a script: the button to
+// press, the path to choose, today's date. Nothing reaches the real desktop.
+
+#include "platform/Platform.h"
+
+#include <QDate>
+#include <QList>
+#include <QMap>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+namespace orbika::test {
+
+struct RecordedMessage {
+    QString text;
+    MessageIcon icon;
+    MessageButtons buttons;
+    QString title;
+};
+
+struct RecordedDialog {
+    QString objectName;
+    QString title;
+    bool modal;
+};
+
+class FakePlatform : public Platform {
+public:
+    MessageResult showMessage(QWidget* parent, const QString& text, MessageIcon icon,
+                              MessageButtons buttons, const QString& title) override;
+    void runModal(QDialog& dialog) override;
+    QString openFileName(QWidget* parent, const FileDialogRequest& request) override;
+    QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;
+    void clearClipboard() override { ++clipboardClears; }
+    bool openUrl(const QUrl& url) override;
+    QString readSetting(const QString& application, const QString& section,
+                        const QString& key) override;
+    bool writeSetting(const QString& application, const QString& section, const QString& key,
+                      const QString& value) override;
+    bool print(const QTextDocument& document, QString* error) override;
+    QSize screenSize() override { return screen; }
+    QDate today() override { return todayDate; }
+    bool otherInstanceRunning() override { return anotherInstance; }
+
+    // Script.
+    QList<MessageResult> messageAnswers; // taken in turn; Ok / No when exhausted
+    QStringList openAnswers;              // paths the open dialog "chooses"; "" cancels
+    QStringList saveAnswers;
+    bool urlOpens = true;
+    bool printSucceeds = true;
+    QString printError;
+    QSize screen{1280, 1024};
+    QDate todayDate{2026, 12, 10};
+    bool anotherInstance = false;
+    bool settingsWritable = true;
+    // Called while a modal dialog runs, before it is closed: lets a test look at it or click it.
+    std::function<void(QDialog&)> onModal;
+
+    // Record.
+    QList<RecordedMessage> messages;
+    QList<RecordedDialog> modalDialogs;
+    QList<FileDialogRequest> openRequests;
+    QList<FileDialogRequest> saveRequests;
+    QList<QUrl> openedUrls;
+    QStringList printedTexts;
+    int clipboardClears = 0;
+    QMap<QString, QString> settings; // "application/section/key" -> value
+};
+
+} // namespace orbika::test

@@ -1,0 +1,51 @@
+#pragma once
+// A fresh main window on the fake platform for every GUI test, and helpers to find and click
+// controls by object name.
+
+#include "FakePlatform.h"
+#include "shell/ToolWindow.h"
+#include "shell/frmMDI.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace orbika::test {
+
+class GuiTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The named child of `parent` (the main window when null); fails the test when missing.
+    template <typename T = QWidget>
+    T* find(const QString& name, QObject* parent = nullptr) {
+        QObject* root = parent ? parent : static_cast<QObject*>(main.get());
+        T* found = root->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << "no control named " << name.toStdString();
+        return found;
+    }
+
+    void click(const QString& name, QObject* parent = nullptr);
+    // Triggers a menu item, after checking that the user could choose it.
+    void trigger(const QString& name, QObject* parent = nullptr);
+    void clickLabel(QWidget* label);
+
+    // Opens tool `index` from its button and returns its entry window.
+    ToolWindow* openTool(int index);
+    // The one tool window of that object name that is loaded, or null.
+    ToolWindow* toolWindow(const QString& name) const;
+    QStringList loadedToolWindows() const;
+    bool welcomeVisible() const { return main->isWelcomeVisible(); }
+
+    // Fills the four entry controls of an entry window.
+    void enterBirthData(ToolWindow* entry, const QString& name, int day, const QString& month,
+                        int year);
+
+    FakePlatform platform;
+    std::unique_ptr<frmMDI> main;
+};
+
+} // namespace orbika::test
