@@ -68,7 +68,8 @@ BirthEntryControls::BirthEntryControls(QWidget* parent, Platform& platform, int 
 
     const bool dayFirst = arrangement == Arrangement::DayMonthYear;
     m_cboDate = List(QStringLiteral("cboDate"), dayFirst ? tr("Date") : tr("Birth day"), m_widget);
-    m_cboMonth = List(QStringLiteral("cboMonth"), dayFirst ? tr("Month") : tr("Birth month"), m_widget);
+    m_cboMonth =
+        List(QStringLiteral("cboMonth"), dayFirst ? tr("Month") : tr("Birth month"), m_widget);
     m_cboYear = List(QStringLiteral("cboYear"), dayFirst ? tr("Year") : tr("Birth year"), m_widget);
 
     auto fillDays = [this] {
@@ -99,13 +100,14 @@ BirthEntryControls::BirthEntryControls(QWidget* parent, Platform& platform, int 
     grid->addWidget(nameCaption, 0, 0);
     if (dayFirst) {
         grid->addWidget(m_txtName, 0, 1, 1, 3);
-        auto* dateOfBirth = Caption(QStringLiteral("lblDateOfBirth"), tr("Date Of Birth"), m_widget);
+        auto* dateOfBirth =
+            Caption(QStringLiteral("lblDateOfBirth"), tr("Date Of Birth"), m_widget);
         QFont bold = dateOfBirth->font();
         bold.setBold(true);
         dateOfBirth->setFont(bold);
         grid->addWidget(dateOfBirth, 1, 0, 1, 4);
-        const std::array<std::pair<QComboBox*, QString>, 3> columns = {{
-            {m_cboDate, tr("Date")}, {m_cboMonth, tr("Month")}, {m_cboYear, tr("Year")}}};
+        const std::array<std::pair<QComboBox*, QString>, 3> columns = {
+            {{m_cboDate, tr("Date")}, {m_cboMonth, tr("Month")}, {m_cboYear, tr("Year")}}};
         const std::array<const char*, 3> names = {"lblDate", "lblMonth", "lblYear"};
         for (int column = 0; column < 3; ++column) {
             auto* caption = Caption(QString::fromLatin1(names[std::size_t(column)]),
@@ -132,12 +134,22 @@ BirthEntryControls::BirthEntryControls(QWidget* parent, Platform& platform, int 
     grid->setColumnStretch(1, 2);
 }
 
-QWidget* BirthEntryControls::lastInTabOrder() const { return m_cboYear; }
+QWidget* BirthEntryControls::lastInTabOrder() const {
+    return m_cboYear;
+}
 
-QString BirthEntryControls::nameText() const { return m_txtName->text(); }
-QString BirthEntryControls::dayText() const { return m_cboDate->currentText(); }
-QString BirthEntryControls::monthText() const { return m_cboMonth->currentText(); }
-QString BirthEntryControls::yearText() const { return m_cboYear->currentText(); }
+QString BirthEntryControls::nameText() const {
+    return m_txtName->text();
+}
+QString BirthEntryControls::dayText() const {
+    return m_cboDate->currentText();
+}
+QString BirthEntryControls::monthText() const {
+    return m_cboMonth->currentText();
+}
+QString BirthEntryControls::yearText() const {
+    return m_cboYear->currentText();
+}
 
 bool BirthEntryControls::validate(NameRule rule) {
     const BirthDataVerdict verdict =

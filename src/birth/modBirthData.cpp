@@ -48,7 +48,9 @@ std::optional<int> MonthNumber(std::string_view month) {
     return *index + 1;
 }
 
-std::optional<int> SignIndex(std::string_view sign) { return IndexOf(kSignNames, sign); }
+std::optional<int> SignIndex(std::string_view sign) {
+    return IndexOf(kSignNames, sign);
+}
 
 std::string_view TrimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(' ');

@@ -46,7 +46,8 @@ enum class NameRule {
 inline constexpr std::string_view kMsgEnterYourName = "Please Enter Your Name";
 inline constexpr std::string_view kMsgEnterYourNameCareer = "Please enter your name";
 inline constexpr std::string_view kMsgBadFebruaryDate = "Please Enter Correct Date Or Month!";
-inline constexpr std::string_view kMsgBadThirtyDayMonthDate = "Please Enter Correct Date Or Month !";
+inline constexpr std::string_view kMsgBadThirtyDayMonthDate =
+    "Please Enter Correct Date Or Month !";
 inline constexpr std::string_view kMsgOnlyLetters = "Please Enter only Letters";
 
 struct BirthDataVerdict {
@@ -63,7 +64,9 @@ BirthDataVerdict ValidateBirthData(NameRule rule, std::string_view name, int day
                                    int monthPosition, int year);
 
 // Every year divisible by four is a leap year, 1900 included: the date lists were made that way.
-constexpr bool IsListLeapYear(int year) { return year % 4 == 0; }
+constexpr bool IsListLeapYear(int year) {
+    return year % 4 == 0;
+}
 
 // The planet-sign name filter. `code` is the character code of a typed key; the result is the
 // code to let through (a lower-case letter becomes its capital) or 0 when the key is discarded,

@@ -130,6 +130,8 @@ void frmCareerAstrologyDisplay::showProfile(const CareerProfile& profile) {
         m_lblDisplay[a + 1]->setText(Q(profile.Attributes[a].Sentence));
 }
 
-void frmCareerAstrologyDisplay::cmdPrint_Click() { emit printRequested(); }
+void frmCareerAstrologyDisplay::cmdPrint_Click() {
+    emit printRequested();
+}
 
 } // namespace orbika

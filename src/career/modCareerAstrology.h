@@ -29,8 +29,8 @@ struct CareerReading {
 namespace modCareerAstrology {
 
 inline constexpr std::array<std::string_view, 12> kAttributeLabels = {
-    "Motivation", "Logic",     "Shrewdness",  "Friendliness", "Originality", "Determination",
-    "Instincts",  "Inquisitiveness", "Consistency", "Energy Level", "Finance", "Planning"};
+    "Motivation", "Logic",           "Shrewdness",  "Friendliness", "Originality", "Determination",
+    "Instincts",  "Inquisitiveness", "Consistency", "Energy Level", "Finance",     "Planning"};
 
 std::int16_t Rating(int sign, int attribute);
 // 1 and 2 pick their own sentence, anything else the third.

@@ -124,4 +124,4 @@ inline constexpr std::array<std::string_view, 12> kCareerTexts = {
     "devotion. Trust your talent, and let your dreams become your work.",
 };
 
-}  // namespace orbika::content
+} // namespace orbika::content

@@ -128,4 +128,4 @@ inline constexpr std::array<std::string_view, 12> kFinancialTexts = {
     "purpose while common sense guards your purse. Then the journey becomes a joy.",
 };
 
-}  // namespace orbika::content
+} // namespace orbika::content

@@ -6,16 +6,18 @@
 #include <array>
 
 // The pictures live in a static library; make sure its resources are registered.
-static void InitContentResources() { Q_INIT_RESOURCE(content); }
+static void InitContentResources() {
+    Q_INIT_RESOURCE(content);
+}
 
 namespace orbika {
 
 namespace {
 
 constexpr std::array<const char*, 12> kSignPictureFiles = {
-    ":/signs/01-aries.svg",  ":/signs/02-taurus.svg",      ":/signs/03-gemini.svg",
-    ":/signs/04-cancer.svg", ":/signs/05-leo.svg",         ":/signs/06-virgo.svg",
-    ":/signs/07-libra.svg",  ":/signs/08-scorpio.svg",     ":/signs/09-sagittarius.svg",
+    ":/signs/01-aries.svg",     ":/signs/02-taurus.svg",   ":/signs/03-gemini.svg",
+    ":/signs/04-cancer.svg",    ":/signs/05-leo.svg",      ":/signs/06-virgo.svg",
+    ":/signs/07-libra.svg",     ":/signs/08-scorpio.svg",  ":/signs/09-sagittarius.svg",
     ":/signs/10-capricorn.svg", ":/signs/11-aquarius.svg", ":/signs/12-pisces.svg"};
 
 QPixmap RenderSvg(const QString& path, int size) {
@@ -39,7 +41,9 @@ QPixmap SignPicture(int signIndex, int size) {
     return RenderSvg(QString::fromLatin1(kSignPictureFiles[std::size_t(signIndex)]), size);
 }
 
-QPixmap AppIconPixmap(int size) { return RenderSvg(QStringLiteral(":/icons/orbika.svg"), size); }
+QPixmap AppIconPixmap(int size) {
+    return RenderSvg(QStringLiteral(":/icons/orbika.svg"), size);
+}
 
 QIcon AppIcon() {
     QIcon icon;

@@ -68,4 +68,4 @@ inline constexpr std::string_view kForumBannerLead =
 inline constexpr std::string_view kCareerForumBannerLead =
     "Talk about your career path on our forum. ";
 
-}  // namespace orbika::content
+} // namespace orbika::content

@@ -12,8 +12,8 @@
 #include "shell/Widgets.h"
 
 #include <QEvent>
-#include <QGroupBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
@@ -96,7 +96,8 @@ frmFinancialAstrologyDisplay::frmFinancialAstrologyDisplay(ToolHost& host, ToolW
     auto* printButton = MakeButton(page, "cmdPrint", tr("&Print"));
     auto* back = MakeButton(page, "cmdBack", tr("&Back"));
     auto* exit = MakeButton(page, "cmdExit", tr("E&xit"));
-    connect(printButton, &QPushButton::clicked, this, &frmFinancialAstrologyDisplay::cmdPrint_Click);
+    connect(printButton, &QPushButton::clicked, this,
+            &frmFinancialAstrologyDisplay::cmdPrint_Click);
     connect(back, &QPushButton::clicked, this, &frmFinancialAstrologyDisplay::cmdBack_Click);
     connect(exit, &QPushButton::clicked, this, &frmFinancialAstrologyDisplay::cmdExit_Click);
     auto* buttons = new QHBoxLayout;
@@ -105,8 +106,8 @@ frmFinancialAstrologyDisplay::frmFinancialAstrologyDisplay(ToolHost& host, ToolW
     buttons->addWidget(back);
     buttons->addWidget(exit);
 
-    auto* banner = CreateForumBanner(page, host.platform(), QStringLiteral("Label61"),
-                                     Q(ForumBannerText()));
+    auto* banner =
+        CreateForumBanner(page, host.platform(), QStringLiteral("Label61"), Q(ForumBannerText()));
     // A small caption-less hot spot beside the banner.
     auto* hotSpot = new LinkLabel(QStringLiteral("Label13"), QString(), page);
     hotSpot->setFixedSize(5, 13);
@@ -151,8 +152,9 @@ QWidget* frmFinancialAstrologyDisplay::buildSunSignPage() {
         auto* caption = MakeLabel(page, QStringLiteral("lbl%1").arg(QLatin1String(field.box + 3)),
                                   tr(field.caption));
         QWidget* box = field.multiLine
-                           ? static_cast<QWidget*>(ReadOnlyText(page, QLatin1String(field.box),
-                                                                field.box == std::string_view("txtFamousPersons") ? 2 : 4))
+                           ? static_cast<QWidget*>(ReadOnlyText(
+                                 page, QLatin1String(field.box),
+                                 field.box == std::string_view("txtFamousPersons") ? 2 : 4))
                            : static_cast<QWidget*>(ReadOnlyLine(page, field.box));
         caption->setBuddy(box);
         box->setAccessibleName(tr(field.caption));
@@ -234,10 +236,12 @@ void frmFinancialAstrologyDisplay::Form_Load() {
     m_tabs->setCurrentIndex(0);
 }
 
-void frmFinancialAstrologyDisplay::cmdPrint_Click() { emit printRequested(); }
+void frmFinancialAstrologyDisplay::cmdPrint_Click() {
+    emit printRequested();
+}
 
 bool frmFinancialAstrologyDisplay::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_txtFinancialProfile->viewport()) {
+    if (m_txtFinancialProfile && watched == m_txtFinancialProfile->viewport()) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:

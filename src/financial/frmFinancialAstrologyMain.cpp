@@ -38,8 +38,8 @@ frmFinancialAstrologyMain::frmFinancialAstrologyMain(ToolHost& host)
     detailsLayout->addWidget(proceed, 0, Qt::AlignRight);
     QWidget::setTabOrder(m_entry->lastInTabOrder(), proceed);
 
-    auto* banner = CreateForumBanner(page, host.platform(), QStringLiteral("Label61"),
-                                     Q(ForumBannerText()));
+    auto* banner =
+        CreateForumBanner(page, host.platform(), QStringLiteral("Label61"), Q(ForumBannerText()));
 
     QVBoxLayout* layout = bodyLayout();
     layout->addWidget(intro);

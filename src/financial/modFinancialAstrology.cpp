@@ -94,8 +94,8 @@ void Financial_Profile(std::string_view sign, FinancialProfile& profile) {
     for (int a = 0; a < 12; ++a) {
         ProfileAttribute& attribute = profile.Attributes[std::size_t(a)];
         attribute.Label = modFinancialAstrology::kAttributeLabels[std::size_t(a)];
-        attribute.Sentence = modFinancialAstrology::RatingSentence(
-            a, modFinancialAstrology::Rating(*index, a));
+        attribute.Sentence =
+            modFinancialAstrology::RatingSentence(a, modFinancialAstrology::Rating(*index, a));
     }
 }
 

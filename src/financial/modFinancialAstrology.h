@@ -39,10 +39,18 @@ namespace modFinancialAstrology {
 
 // Labels as stored: a label control shows "&&" as one "&", so attribute 2 reads
 // "Pacts & Contracts" on screen and is written with both ampersands in the report.
-inline constexpr std::array<std::string_view, 12> kAttributeLabels = {
-    "Financial Planning", "No Worry", "Pacts && Contracts", "Meticulous",
-    "Prudent",            "Generosity", "Investments",     "Money- minded",
-    "Trustworthy",        "Risks",      "Hoard",           "Spendthrift"};
+inline constexpr std::array<std::string_view, 12> kAttributeLabels = {"Financial Planning",
+                                                                      "No Worry",
+                                                                      "Pacts && Contracts",
+                                                                      "Meticulous",
+                                                                      "Prudent",
+                                                                      "Generosity",
+                                                                      "Investments",
+                                                                      "Money- minded",
+                                                                      "Trustworthy",
+                                                                      "Risks",
+                                                                      "Hoard",
+                                                                      "Spendthrift"};
 
 // Rating of sign s for attribute a, 1 to 3, at position 12 * s + a.
 std::int16_t Rating(int sign, int attribute);

@@ -49,7 +49,8 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent) {
     offer->setObjectName(QStringLiteral("Label3"));
     offer->setWordWrap(true);
 
-    auto* details = new LinkLabel(QStringLiteral("lblCobrand"), tr("Click here for more details."), this);
+    auto* details =
+        new LinkLabel(QStringLiteral("lblCobrand"), tr("Click here for more details."), this);
     ConnectLink(details, platform, Page::FullBrand);
     auto* homePage = new LinkLabel(QStringLiteral("lblHomePage"), Q(AboutHomePageText()), this);
     ConnectLink(homePage, platform, Page::Home);

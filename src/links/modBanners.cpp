@@ -1,7 +1,7 @@
 #include "modBanners.h"
 
-#include "links/PageAddresses.h"
 #include "content/ShellTexts.h"
+#include "links/PageAddresses.h"
 
 namespace orbika {
 
@@ -45,8 +45,12 @@ std::string CareerResultBannerText() {
            std::string(SiteAddress()) + " Now";
 }
 
-std::string CareerForumBannerText() { return CareerResultBannerText() + "."; }
+std::string CareerForumBannerText() {
+    return CareerResultBannerText() + ".";
+}
 
-std::string AboutHomePageText() { return "Click here to visit " + std::string(kHomePageAddress); }
+std::string AboutHomePageText() {
+    return "Click here to visit " + std::string(kHomePageAddress);
+}
 
 } // namespace orbika

@@ -14,10 +14,10 @@ std::string_view PageAddress(Page page);
 // ("https://www.orbika.example/" gives "www.orbika.example").
 std::string_view SiteAddress();
 
-std::string MainBannerText();        // main window's banner
-std::string ForumBannerText();       // Financial and planet-sign windows' forum banner
-std::string CareerForumBannerText(); // Career entry and report windows
+std::string MainBannerText();         // main window's banner
+std::string ForumBannerText();        // Financial and planet-sign windows' forum banner
+std::string CareerForumBannerText();  // Career entry and report windows
 std::string CareerResultBannerText(); // Career result window: no final full stop
-std::string AboutHomePageText();     // "Click here to visit " + home page
+std::string AboutHomePageText();      // "Click here to visit " + home page
 
 } // namespace orbika

@@ -20,7 +20,9 @@ namespace orbika {
 
 namespace {
 
-QString Name(std::string_view name) { return Q(name); }
+QString Name(std::string_view name) {
+    return Q(name);
+}
 
 } // namespace
 
@@ -67,8 +69,8 @@ PlanetSignEntryWindow::PlanetSignEntryWindow(ToolHost& host, ReadingKind kind)
     QVBoxLayout* layout = bodyLayout();
     layout->addWidget(intro);
     layout->addWidget(details);
-    layout->addWidget(CreateForumBanner(page, host.platform(), QStringLiteral("Label61"),
-                                        Q(ForumBannerText())));
+    layout->addWidget(
+        CreateForumBanner(page, host.platform(), QStringLiteral("Label61"), Q(ForumBannerText())));
     layout->addWidget(CreateBrandFrame(page, host.platform()));
     page->setMinimumWidth(560);
     page->setMaximumWidth(640);
@@ -152,8 +154,8 @@ PlanetSignResultWindow::PlanetSignResultWindow(ToolHost& host, const PlanetReadi
     QVBoxLayout* layout = bodyLayout();
     layout->addWidget(frame);
     layout->addLayout(buttons);
-    layout->addWidget(CreateForumBanner(page, host.platform(), QStringLiteral("Label61"),
-                                        Q(ForumBannerText())));
+    layout->addWidget(
+        CreateForumBanner(page, host.platform(), QStringLiteral("Label61"), Q(ForumBannerText())));
     layout->addWidget(CreateBrandFrame(page, host.platform()));
     page->setMinimumWidth(560);
     page->setMaximumWidth(640);

@@ -14,7 +14,7 @@ namespace orbika {
 struct PlanetReadingInfo {
     ReadingKind kind;
     Body body;
-    std::string_view entryWindow;  // object names of the two windows
+    std::string_view entryWindow; // object names of the two windows
     std::string_view resultWindow;
     std::string_view buttonCaption; // cmdNext and its File-menu twin
     std::string_view menuTwin;

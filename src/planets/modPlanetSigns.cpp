@@ -27,7 +27,9 @@ int LeadingNumber(std::string_view text) {
 
 } // namespace
 
-const PlanetSignTable& TableOf(Body body) { return kTables[static_cast<std::size_t>(body)]; }
+const PlanetSignTable& TableOf(Body body) {
+    return kTables[static_cast<std::size_t>(body)];
+}
 
 std::optional<std::string_view> LookUpSign(const PlanetSignTable& table, std::string_view yearText,
                                            std::string_view monthText, std::string_view dayText) {

@@ -77,7 +77,9 @@ MessageResult QtPlatform::showMessage(QWidget* parent, const QString& text, Mess
     return answer == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;
 }
 
-void QtPlatform::runModal(QDialog& dialog) { dialog.exec(); }
+void QtPlatform::runModal(QDialog& dialog) {
+    dialog.exec();
+}
 
 QString QtPlatform::openFileName(QWidget* parent, const FileDialogRequest& request) {
     return RunFileDialog(parent, request, false);
@@ -92,7 +94,9 @@ void QtPlatform::clearClipboard() {
         clipboard->clear();
 }
 
-bool QtPlatform::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool QtPlatform::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
 
 QString QtPlatform::readSetting(const QString& application, const QString& section,
                                 const QString& key) {
@@ -134,18 +138,22 @@ QSize QtPlatform::screenSize() {
     return {1024, 768};
 }
 
-QDate QtPlatform::today() { return QDate::currentDate(); }
+QDate QtPlatform::today() {
+    return QDate::currentDate();
+}
 
 bool QtPlatform::otherInstanceRunning() {
     if (m_lock)
         return false;
-    auto lock = std::make_unique<QLockFile>(QDir(m_lockFolder).filePath(QStringLiteral("orbika.lock")));
+    auto lock =
+        std::make_unique<QLockFile>(QDir(m_lockFolder).filePath(QStringLiteral("orbika.lock")));
     // A lock left by a crashed run names a process that no longer exists; QLockFile removes it.
     if (lock->tryLock(0)) {
         m_lock = std::move(lock);
         return false;
     }
-    // Only a live holder counts; a folder we cannot write to must not keep the program from starting.
+    // Only a live holder counts; a folder we cannot write to must not keep the program from
+    // starting.
     return lock->error() == QLockFile::LockFailedError;
 }
 

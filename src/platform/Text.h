@@ -11,6 +11,8 @@ inline QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-inline std::string U8(const QString& text) { return text.toStdString(); }
+inline std::string U8(const QString& text) {
+    return text.toStdString();
+}
 
 } // namespace orbika

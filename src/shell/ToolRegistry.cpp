@@ -17,8 +17,7 @@ struct ToolEntry {
     EntryFactory createEntry;
 };
 
-template <typename Window>
-ToolWindow* Create(ToolHost& host) {
+template <typename Window> ToolWindow* Create(ToolHost& host) {
     return new Window(host);
 }
 

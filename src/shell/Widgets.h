@@ -27,6 +27,8 @@ inline QString IndexedName(const char* base, int index) {
 
 // A label caption shows "&&" as one "&"; Qt labels in plain-text mode show it doubled, so
 // captions that hold an ampersand go through this.
-inline QString CaptionText(QString stored) { return stored.replace(QStringLiteral("&&"), QStringLiteral("&")); }
+inline QString CaptionText(QString stored) {
+    return stored.replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
 
 } // namespace orbika

@@ -41,7 +41,12 @@ struct ButtonPlace {
     int column;
 };
 constexpr std::array<ButtonPlace, 6> kButtonPlaces = {{
-    {0, 0, 0}, {1, 0, 1}, {5, 0, 2}, {2, 1, 0}, {3, 1, 1}, {4, 1, 2},
+    {0, 0, 0},
+    {1, 0, 1},
+    {5, 0, 2},
+    {2, 1, 0},
+    {3, 1, 1},
+    {4, 1, 2},
 }};
 
 // The sign picture shown beside each tool button, for decoration only.
@@ -107,7 +112,8 @@ QWidget* frmMDI::buildBannerStrip() {
     m_bannerStrip->setPalette(palette);
     m_bannerStrip->installEventFilter(this);
 
-    auto* banner = new LinkLabel(QStringLiteral("lblOrbikaBanner"), Q(MainBannerText()), m_bannerStrip);
+    auto* banner =
+        new LinkLabel(QStringLiteral("lblOrbikaBanner"), Q(MainBannerText()), m_bannerStrip);
     banner->setWordWrap(false);
     banner->setAlignment(Qt::AlignCenter);
     QFont font = banner->font();
@@ -143,7 +149,8 @@ QWidget* frmMDI::buildToolStrip() {
         button->setObjectName(IndexedName("cmdSelectOption", index));
         button->setMinimumSize(kToolButtonWidth, kToolButtonHeight);
         button->setAccessibleName(button->text());
-        connect(button, &QPushButton::clicked, this, [this, index] { cmdSelectOption_Click(index); });
+        connect(button, &QPushButton::clicked, this,
+                [this, index] { cmdSelectOption_Click(index); });
         m_cmdSelectOption[std::size_t(index)] = button;
 
         auto* picture = new QLabel(container);
@@ -254,7 +261,9 @@ void frmMDI::setWelcomeVisible(bool visible) {
     m_stack->setCurrentWidget(visible ? m_picMain : static_cast<QWidget*>(m_mdiArea));
 }
 
-bool frmMDI::isWelcomeVisible() const { return m_stack->currentWidget() == m_picMain; }
+bool frmMDI::isWelcomeVisible() const {
+    return m_stack->currentWidget() == m_picMain;
+}
 
 void frmMDI::addToolWindow(ToolWindow* window) {
     m_mdiArea->addSubWindow(window);

@@ -47,7 +47,7 @@ public:
 
     // Script.
     QList<MessageResult> messageAnswers; // taken in turn; Ok / No when exhausted
-    QStringList openAnswers;              // paths the open dialog "chooses"; "" cancels
+    QStringList openAnswers;             // paths the open dialog "chooses"; "" cancels
     QStringList saveAnswers;
     bool urlOpens = true;
     bool printSucceeds = true;

@@ -33,8 +33,8 @@ void GuiTest::click(const QString& name, QObject* parent) {
 void GuiTest::trigger(const QString& name, QObject* parent) {
     auto* action = find<QAction>(name, parent);
     ASSERT_NE(action, nullptr);
-    ASSERT_TRUE(action->isEnabled() && action->isVisible()) << name.toStdString()
-                                                            << " cannot be chosen";
+    ASSERT_TRUE(action->isEnabled() && action->isVisible())
+        << name.toStdString() << " cannot be chosen";
     action->trigger();
 }
 
@@ -64,8 +64,8 @@ QStringList GuiTest::loadedToolWindows() const {
     return names;
 }
 
-void GuiTest::enterBirthData(ToolWindow* entry, const QString& name, int day,
-                             const QString& month, int year) {
+void GuiTest::enterBirthData(ToolWindow* entry, const QString& name, int day, const QString& month,
+                             int year) {
     ASSERT_NE(entry, nullptr);
     entry->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(name);
     auto* date = entry->findChild<QComboBox*>(QStringLiteral("cboDate"));

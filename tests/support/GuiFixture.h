@@ -20,8 +20,7 @@ protected:
     void TearDown() override;
 
     // The named child of `parent` (the main window when null); fails the test when missing.
-    template <typename T = QWidget>
-    T* find(const QString& name, QObject* parent = nullptr) {
+    template <typename T = QWidget> T* find(const QString& name, QObject* parent = nullptr) {
         QObject* root = parent ? parent : static_cast<QObject*>(main.get());
         T* found = root->findChild<T*>(name);
         EXPECT_NE(found, nullptr) << "no control named " << name.toStdString();
