@@ -99,7 +99,7 @@ BirthEntryControls::BirthEntryControls(QWidget* parent, Platform& platform, int 
     nameCaption->setBuddy(m_txtName);
     grid->addWidget(nameCaption, 0, 0);
     if (dayFirst) {
-        grid->addWidget(m_txtName, 0, 1, 1, 3);
+        grid->addWidget(m_txtName, 0, 1, 1, 4);
         auto* dateOfBirth =
             Caption(QStringLiteral("lblDateOfBirth"), tr("Date Of Birth"), m_widget);
         QFont bold = dateOfBirth->font();
@@ -120,7 +120,7 @@ BirthEntryControls::BirthEntryControls(QWidget* parent, Platform& platform, int 
         QWidget::setTabOrder(m_cboDate, m_cboMonth);
         QWidget::setTabOrder(m_cboMonth, m_cboYear);
     } else {
-        grid->addWidget(m_txtName, 0, 1, 1, 3);
+        grid->addWidget(m_txtName, 0, 1, 1, 4);
         auto* birthDay = Caption(QStringLiteral("Label2"), tr("Birth Day"), m_widget);
         birthDay->setBuddy(m_cboMonth);
         grid->addWidget(birthDay, 1, 0);
@@ -131,7 +131,7 @@ BirthEntryControls::BirthEntryControls(QWidget* parent, Platform& platform, int 
         QWidget::setTabOrder(m_cboMonth, m_cboDate);
         QWidget::setTabOrder(m_cboDate, m_cboYear);
     }
-    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(4, 1); // the lists keep their natural widths
 }
 
 QWidget* BirthEntryControls::lastInTabOrder() const {

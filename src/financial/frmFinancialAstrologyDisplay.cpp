@@ -154,7 +154,7 @@ QWidget* frmFinancialAstrologyDisplay::buildSunSignPage() {
         QWidget* box = field.multiLine
                            ? static_cast<QWidget*>(ReadOnlyText(
                                  page, QLatin1String(field.box),
-                                 field.box == std::string_view("txtFamousPersons") ? 2 : 4))
+                                 field.box == std::string_view("txtFamousPersons") ? 2 : 3))
                            : static_cast<QWidget*>(ReadOnlyLine(page, field.box));
         caption->setBuddy(box);
         box->setAccessibleName(tr(field.caption));
@@ -181,7 +181,7 @@ QWidget* frmFinancialAstrologyDisplay::buildFinancialPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("fraFinancialAstrology"));
 
-    m_txtFinancialProfile = ReadOnlyText(page, QStringLiteral("txtFinancialProfile"), 6);
+    m_txtFinancialProfile = ReadOnlyText(page, QStringLiteral("txtFinancialProfile"), 10);
     m_txtFinancialProfile->setAccessibleName(tr("Financial profile"));
     m_txtFinancialProfile->viewport()->setMouseTracking(true);
     m_txtFinancialProfile->viewport()->installEventFilter(this);

@@ -6,7 +6,7 @@
 #include "platform/Text.h"
 
 #include <QGroupBox>
-#include <QVBoxLayout>
+#include <QHBoxLayout>
 
 namespace orbika {
 
@@ -18,7 +18,8 @@ QGroupBox* CreateBrandFrame(QWidget* parent, Platform& platform) {
     auto* fullBrand =
         new LinkLabel(QStringLiteral("lblFullBrand"), Q(content::kFullBrandOffer), frame);
     ConnectLink(fullBrand, platform, Page::FullBrand);
-    auto* layout = new QVBoxLayout(frame);
+    auto* layout = new QHBoxLayout(frame);
+    layout->setSpacing(16);
     layout->addWidget(coBrand);
     layout->addWidget(fullBrand);
     return frame;
