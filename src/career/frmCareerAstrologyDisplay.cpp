@@ -6,6 +6,7 @@
 #include "links/LinkLabel.h"
 #include "links/modHelp.h"
 #include "platform/Text.h"
+#include "reports/ReportWindow.h"
 #include "shell/ToolHost.h"
 #include "shell/Widgets.h"
 
@@ -131,7 +132,22 @@ void frmCareerAstrologyDisplay::showProfile(const CareerProfile& profile) {
 }
 
 void frmCareerAstrologyDisplay::cmdPrint_Click() {
-    emit printRequested();
+    // While the report is open, Print only brings it back into view.
+    if (!m_report || m_report->isUnloaded()) {
+        CareerReportSource shown;
+        shown.sign = U8(m_lblSunSign->text());
+        shown.text = U8(m_lblDisplay[0]->text().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+        for (std::size_t a = 0; a < 12; ++a)
+            shown.sentences[a] = U8(m_lblDisplay[a + 1]->text());
+        ToolHost& toolHost = host();
+        QPointer<ToolWindow> entry = entryWindow();
+        m_report =
+            new frmCareerAstrologySave(toolHost, this, shown, [&toolHost, entry]() -> ToolWindow* {
+                return new frmCareerAstrologyDisplay(toolHost, entry);
+            });
+        toolHost.addToolWindow(m_report);
+    }
+    host().bringIntoView(m_report);
 }
 
 } // namespace orbika

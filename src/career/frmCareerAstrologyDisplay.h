@@ -3,6 +3,7 @@
 #include "career/modCareerAstrology.h"
 #include "shell/ToolWindow.h"
 
+#include <QPointer>
 #include <array>
 
 class QLabel;
@@ -22,13 +23,11 @@ public:
     void cmdBack_Click() { backToEntry(); }
     void cmdExit_Click() { close(); }
 
-signals:
-    void printRequested();
-
 private:
     QLabel* m_lblSunSign = nullptr;
     QLabel* m_picSunSign = nullptr;
     std::array<QLabel*, 13> m_lblDisplay{};
+    QPointer<ToolWindow> m_report;
 };
 
 } // namespace orbika

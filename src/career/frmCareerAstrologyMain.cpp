@@ -7,6 +7,7 @@
 #include "links/LinkLabel.h"
 #include "links/modHelp.h"
 #include "platform/Text.h"
+#include "reports/SavedReadingFiles.h"
 #include "shell/ReadingState.h"
 #include "shell/ToolHost.h"
 #include "shell/Widgets.h"
@@ -44,6 +45,8 @@ frmCareerAstrologyMain::frmCareerAstrologyMain(ToolHost& host)
     proceed->setDefault(true);
     connect(proceed, &QPushButton::clicked, this, &frmCareerAstrologyMain::cmdProceed_Click);
     QWidget::setTabOrder(m_entry->lastInTabOrder(), proceed);
+    // Enter in the name box asks for the reading, as the button does.
+    connect(m_entry->txtName(), &QLineEdit::returnPressed, proceed, &QPushButton::click);
     auto* intro = MakeLabel(frame, QStringLiteral("Label3"), Q(content::kCareerIntro));
     intro->setWordWrap(true);
 
@@ -52,11 +55,16 @@ frmCareerAstrologyMain::frmCareerAstrologyMain(ToolHost& host)
     frameLayout->addWidget(details);
     frameLayout->addWidget(proceed, 0, Qt::AlignRight);
 
+    auto* open = MakeButton(page, "cmdOpen", tr("&Open Previously Saved Reading"));
+    connect(open, &QPushButton::clicked, this, &frmCareerAstrologyMain::cmdOpen_Click);
+    QWidget::setTabOrder(proceed, open);
+
     auto* banner = CreateForumBanner(page, host.platform(), QStringLiteral("Label14"),
                                      Q(CareerForumBannerText()));
 
     QVBoxLayout* layout = bodyLayout();
     layout->addWidget(frame);
+    layout->addWidget(open, 0, Qt::AlignRight);
     layout->addWidget(banner);
     layout->addWidget(CreateBrandFrame(page, host.platform()));
     page->setMinimumWidth(560);
@@ -76,6 +84,11 @@ void frmCareerAstrologyMain::DisplayCareerProfile(const std::string& sign) {
     frmCareerAstrologyDisplay* display = loadDisplayWindow();
     if (const auto profile = LookUpCareerProfile(sign))
         display->showProfile(*profile);
+}
+
+void frmCareerAstrologyMain::cmdOpen_Click() {
+    if (OpenReading(host().platform(), this, CareerFileKind(), *m_entry))
+        cmdProceed_Click();
 }
 
 void frmCareerAstrologyMain::cmdProceed_Click() {

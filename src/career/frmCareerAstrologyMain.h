@@ -21,6 +21,7 @@ public:
     frmCareerAstrologyDisplay* displayWindow() const { return m_display; }
 
     void cmdProceed_Click();
+    void cmdOpen_Click();
     // Writes the sign's profile into the result window, loading it first if needed; an unknown
     // sign writes nothing.
     void DisplayCareerProfile(const std::string& sign);

@@ -5,8 +5,10 @@
 #include "links/BrandLinks.h"
 #include "links/LinkLabel.h"
 #include "links/modHelp.h"
+#include "platform/ClipboardEmptier.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
+#include "reports/ReportWindow.h"
 #include "shell/ReadingState.h"
 #include "shell/ToolHost.h"
 #include "shell/Widgets.h"
@@ -183,11 +185,7 @@ QWidget* frmFinancialAstrologyDisplay::buildFinancialPage() {
 
     m_txtFinancialProfile = ReadOnlyText(page, QStringLiteral("txtFinancialProfile"), 10);
     m_txtFinancialProfile->setAccessibleName(tr("Financial profile"));
-    m_txtFinancialProfile->viewport()->setMouseTracking(true);
-    m_txtFinancialProfile->viewport()->installEventFilter(this);
-    // Whatever is copied from the profile is wiped from the clipboard at once.
-    connect(m_txtFinancialProfile, &QPlainTextEdit::textChanged, this,
-            [this] { host().platform().clearClipboard(); });
+    EmptyClipboardOnUse(m_txtFinancialProfile, host().platform());
 
     auto* rows = new QGridLayout;
     rows->setVerticalSpacing(6);
@@ -237,23 +235,17 @@ void frmFinancialAstrologyDisplay::Form_Load() {
 }
 
 void frmFinancialAstrologyDisplay::cmdPrint_Click() {
-    emit printRequested();
-}
-
-bool frmFinancialAstrologyDisplay::eventFilter(QObject* watched, QEvent* event) {
-    if (m_txtFinancialProfile && watched == m_txtFinancialProfile->viewport()) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove:
-            host().platform().clearClipboard();
-            break;
-        default:
-            break;
-        }
+    // While the report is open, Print only brings it back into view.
+    if (!m_report || m_report->isUnloaded()) {
+        ToolHost& toolHost = host();
+        QPointer<ToolWindow> entry = entryWindow();
+        m_report =
+            new frmFinancialAstrologySave(toolHost, this, [&toolHost, entry]() -> ToolWindow* {
+                return new frmFinancialAstrologyDisplay(toolHost, entry);
+            });
+        toolHost.addToolWindow(m_report);
     }
-    return ToolWindow::eventFilter(watched, event);
+    host().bringIntoView(m_report);
 }
 
 } // namespace orbika

@@ -2,6 +2,7 @@
 
 #include "shell/ToolWindow.h"
 
+#include <QPointer>
 #include <array>
 
 class QLabel;
@@ -22,13 +23,6 @@ public:
     void cmdBack_Click() { backToEntry(); }
     void cmdExit_Click() { close(); }
 
-signals:
-    // The report window asks for this; the report issue connects it.
-    void printRequested();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     QWidget* buildSunSignPage();
     QWidget* buildFinancialPage();
@@ -40,6 +34,7 @@ private:
     QPlainTextEdit* m_txtFinancialProfile = nullptr;
     std::array<QLabel*, 12> m_lblLabel{};
     std::array<QLabel*, 12> m_lblAttributes{};
+    QPointer<ToolWindow> m_report;
 };
 
 } // namespace orbika

@@ -7,6 +7,7 @@
 #include "links/LinkLabel.h"
 #include "links/modBanners.h"
 #include "platform/Text.h"
+#include "reports/SavedReadingFiles.h"
 #include "shell/ReadingState.h"
 #include "shell/ToolHost.h"
 #include "shell/Widgets.h"
@@ -37,6 +38,12 @@ frmFinancialAstrologyMain::frmFinancialAstrologyMain(ToolHost& host)
     detailsLayout->addWidget(m_entry->widget());
     detailsLayout->addWidget(proceed, 0, Qt::AlignRight);
     QWidget::setTabOrder(m_entry->lastInTabOrder(), proceed);
+    // Enter in the name box asks for the reading, as the button does.
+    connect(m_entry->txtName(), &QLineEdit::returnPressed, proceed, &QPushButton::click);
+
+    auto* open = MakeButton(page, "cmdOpen", tr("&Open Previously Saved Reading"));
+    connect(open, &QPushButton::clicked, this, &frmFinancialAstrologyMain::cmdOpen_Click);
+    QWidget::setTabOrder(proceed, open);
 
     auto* banner =
         CreateForumBanner(page, host.platform(), QStringLiteral("Label61"), Q(ForumBannerText()));
@@ -44,11 +51,17 @@ frmFinancialAstrologyMain::frmFinancialAstrologyMain(ToolHost& host)
     QVBoxLayout* layout = bodyLayout();
     layout->addWidget(intro);
     layout->addWidget(details);
+    layout->addWidget(open, 0, Qt::AlignRight);
     layout->addWidget(banner);
     layout->addWidget(CreateBrandFrame(page, host.platform()));
     page->setMinimumWidth(560);
     page->setMaximumWidth(640);
     m_entry->txtName()->setFocus();
+}
+
+void frmFinancialAstrologyMain::cmdOpen_Click() {
+    if (OpenReading(host().platform(), this, FinancialFileKind(), *m_entry))
+        cmdProceed_Click();
 }
 
 void frmFinancialAstrologyMain::cmdProceed_Click() {

@@ -23,6 +23,7 @@ public:
     frmFinancialAstrologyDisplay* displayWindow() const { return m_display; }
 
     void cmdProceed_Click();
+    void cmdOpen_Click();
 
 private:
     BirthEntryControls* m_entry;

@@ -57,6 +57,8 @@ PlanetSignEntryWindow::PlanetSignEntryWindow(ToolHost& host, ReadingKind kind)
     connect(next, &QPushButton::clicked, this, &PlanetSignEntryWindow::cmdNext_Click);
     connect(exit, &QPushButton::clicked, this, &PlanetSignEntryWindow::cmdExit_Click);
     QWidget::setTabOrder(m_entry->lastInTabOrder(), next);
+    // Enter in the name box asks for the reading, as the button does.
+    connect(m_entry->txtName(), &QLineEdit::returnPressed, next, &QPushButton::click);
     QWidget::setTabOrder(next, exit);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

@@ -1,5 +1,6 @@
 #include "StartApplication.h"
 
+#include "UpdateReminder.h"
 #include "frmMDI.h"
 #include "platform/Platform.h"
 
@@ -13,6 +14,7 @@ std::unique_ptr<frmMDI> StartApplication(Platform& platform) {
         ShowMessage(platform, nullptr, kAlreadyRunningMessage, MessageIcon::Information);
         return nullptr;
     }
+    UpdateReminder(platform);
     auto window = std::make_unique<frmMDI>(platform);
     // Fill the screen even where no window manager honours the maximised state.
     if (const QScreen* screen = QGuiApplication::primaryScreen())

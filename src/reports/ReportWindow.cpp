@@ -1,0 +1,150 @@
+#include "ReportWindow.h"
+
+#include "links/BrandLinks.h"
+#include "links/LinkLabel.h"
+#include "links/modBanners.h"
+#include "modRTB.h"
+#include "platform/ClipboardEmptier.h"
+#include "platform/Platform.h"
+#include "platform/Text.h"
+#include "shell/ReadingState.h"
+#include "shell/ToolHost.h"
+#include "shell/Widgets.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace orbika {
+
+namespace {
+
+QColor ToQColor(RgbColour colour) {
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+} // namespace
+
+ReportWindow::ReportWindow(ToolHost& host, ReadingKind kind, const QString& objectName,
+                           const QString& bannerName, const QString& bannerText, ToolWindow* result,
+                           ResultOpener reopenResult)
+    : ToolWindow(host, kind, ToolWindowRole::Report, objectName), m_result(result),
+      m_reopenResult(std::move(reopenResult)) {
+    QWidget* page = body();
+
+    m_rtb = new QTextEdit(page);
+    m_rtb->setObjectName(QStringLiteral("RTB"));
+    m_rtb->setAccessibleName(tr("Report"));
+    // Read-only but selectable; the report is composed, not edited.
+    m_rtb->setReadOnly(true);
+    m_rtb->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard |
+                                   Qt::LinksAccessibleByMouse);
+    m_rtb->setAcceptRichText(false);
+    m_rtb->setMinimumSize(640, 400);
+    QFont verdana(QStringLiteral("Verdana"));
+    verdana.setPointSizeF(9.75);
+    verdana.setBold(false);
+    verdana.setItalic(false);
+    m_rtb->document()->setDefaultFont(verdana);
+    m_rtb->setCurrentFont(verdana);
+    EmptyClipboardOnUse(m_rtb, host.platform());
+
+    auto* save = MakeButton(page, "cmdSave", tr("&Save"));
+    auto* print = MakeButton(page, "cmdPrint", tr("&Print"));
+    connect(save, &QPushButton::clicked, this, &ReportWindow::cmdSave_Click);
+    connect(print, &QPushButton::clicked, this, &ReportWindow::cmdPrint_Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->setObjectName(QStringLiteral("buttonRow"));
+    buttons->addStretch(1);
+    buttons->addWidget(save);
+    buttons->addWidget(print);
+
+    QVBoxLayout* layout = bodyLayout();
+    layout->addWidget(m_rtb, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(CreateForumBanner(page, host.platform(), bannerName, bannerText));
+    layout->addWidget(CreateBrandFrame(page, host.platform()));
+}
+
+void ReportWindow::compose(const std::vector<ReportRun>& runs) {
+    QTextCursor cursor(m_rtb->document());
+    cursor.movePosition(QTextCursor::End);
+    for (const ReportRun& run : runs) {
+        QTextCharFormat format;
+        format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+        format.setForeground(ToQColor(run.labelColour ? kReportLabelColour : kReportTextColour));
+        // A CR LF in a run is a paragraph break in the document.
+        cursor.insertText(Q(run.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                          format);
+    }
+    m_rtb->moveCursor(QTextCursor::Start);
+}
+
+void ReportWindow::cmdPrint_Click() {
+    QTextCursor cursor = m_rtb->textCursor();
+    cursor.clearSelection();
+    m_rtb->setTextCursor(cursor);
+    QString reason;
+    if (!host().platform().print(*m_rtb->document(), &reason)) {
+        ShowMessage(host().platform(), this,
+                    U8(tr("The report could not be printed.\n%1").arg(reason)), MessageIcon::Error);
+    }
+}
+
+void ReportWindow::cmdSave_Click() {
+    SaveReading(host().platform(), this, fileKind(), savedLines());
+}
+
+void ReportWindow::closeEvent(QCloseEvent* event) {
+    ToolWindow::closeEvent(event);
+    if (!event->isAccepted())
+        return;
+    if (LinkHandlerTarget() == m_rtb)
+        RemoveLinkHandler();
+    // Closing the report brings its result window back, a new one if it was closed meanwhile.
+    ToolWindow* result = m_result;
+    if (!result || result->isUnloaded()) {
+        result = m_reopenResult ? m_reopenResult() : nullptr;
+        if (result)
+            host().addToolWindow(result);
+    }
+    if (result)
+        host().bringIntoView(result);
+}
+
+
+frmFinancialAstrologySave::frmFinancialAstrologySave(ToolHost& host, ToolWindow* result,
+                                                     ResultOpener reopenResult)
+    : ReportWindow(host, ReadingKind::Financial, QStringLiteral("frmFinancialAstrologySave"),
+                   QStringLiteral("Label61"), Q(ForumBannerText()), result,
+                   std::move(reopenResult)) {
+    InstallLinkHandler(richText(), this, host.platform());
+    compose(ComposeReport(FinancialReportEntries(host.readings().financial)));
+}
+
+std::array<QString, 4> frmFinancialAstrologySave::savedLines() const {
+    const FinancialReading& reading = host().readings().financial;
+    return {Q(reading.Name), Q(reading.Month), QString::number(reading.Day),
+            QString::number(reading.Year)};
+}
+
+frmCareerAstrologySave::frmCareerAstrologySave(ToolHost& host, ToolWindow* result,
+                                               const CareerReportSource& shown,
+                                               ResultOpener reopenResult)
+    : ReportWindow(host, ReadingKind::Career, QStringLiteral("frmCareerAstrologySave"),
+                   QStringLiteral("Label14"), Q(CareerForumBannerText()), result,
+                   std::move(reopenResult)) {
+    InstallLinkHandler(richText(), this, host.platform());
+    richText()->clear();
+    compose(ComposeReport(CareerReportEntries(host.readings().career, shown)));
+}
+
+std::array<QString, 4> frmCareerAstrologySave::savedLines() const {
+    const CareerReading& reading = host().readings().career;
+    return {Q(reading.Name), Q(reading.Month), Q(reading.Day), Q(reading.Year)};
+}
+
+} // namespace orbika

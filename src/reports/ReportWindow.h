@@ -1,0 +1,66 @@
+#pragma once
+
+#include "reports/SavedReadingFiles.h"
+#include "reports/modReports.h"
+#include "shell/ToolWindow.h"
+
+#include <QPointer>
+#include <functional>
+
+class QTextEdit;
+
+namespace orbika {
+
+// What the two report windows share: the rich-text report `RTB`, Save and Print, the links, and
+// bringing the result window back when the report closes.
+class ReportWindow : public ToolWindow {
+    Q_OBJECT
+public:
+    QTextEdit* richText() const { return m_rtb; }
+
+    void cmdPrint_Click();
+    void cmdSave_Click();
+
+protected:
+    using ResultOpener = std::function<ToolWindow*()>;
+
+    ReportWindow(ToolHost& host, ReadingKind kind, const QString& objectName,
+                 const QString& bannerName, const QString& bannerText, ToolWindow* result,
+                 ResultOpener reopenResult);
+
+    // Inserts the runs at the end of the report, each in its format.
+    void compose(const std::vector<ReportRun>& runs);
+    // Name, month, day and year as the saved file holds them.
+    virtual std::array<QString, 4> savedLines() const = 0;
+    virtual const SavedFileKind& fileKind() const = 0;
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QTextEdit* m_rtb = nullptr;
+    QPointer<ToolWindow> m_result;
+    ResultOpener m_reopenResult;
+};
+
+class frmFinancialAstrologySave : public ReportWindow {
+    Q_OBJECT
+public:
+    frmFinancialAstrologySave(ToolHost& host, ToolWindow* result, ResultOpener reopenResult);
+
+protected:
+    std::array<QString, 4> savedLines() const override;
+    const SavedFileKind& fileKind() const override { return FinancialFileKind(); }
+};
+
+class frmCareerAstrologySave : public ReportWindow {
+    Q_OBJECT
+public:
+    frmCareerAstrologySave(ToolHost& host, ToolWindow* result, const CareerReportSource& shown,
+                           ResultOpener reopenResult);
+
+protected:
+    std::array<QString, 4> savedLines() const override;
+    const SavedFileKind& fileKind() const override { return CareerFileKind(); }
+};
+
+} // namespace orbika

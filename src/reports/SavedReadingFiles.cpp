@@ -1,0 +1,145 @@
+#include "SavedReadingFiles.h"
+
+#include "birth/BirthEntryControls.h"
+#include "modCodePage.h"
+#include "modSavedReading.h"
+#include "platform/Platform.h"
+#include "platform/Text.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QSaveFile>
+
+namespace orbika {
+
+namespace {
+
+QString Describe(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+void ReportSaveFailure(Platform& platform, QWidget* window, const QString& path,
+                       const QString& reason) {
+    const QString text =
+        QObject::tr("The reading could not be saved to \"%1\".\n%2").arg(Describe(path), reason);
+    ShowMessage(platform, window, U8(text), MessageIcon::Error);
+}
+
+// Characters of `text` that a saved line cannot hold, each named once.
+QString UnsavableCharacters(const QString& text) {
+    QString found;
+    for (const QChar ch : text) {
+        const std::string byte = Utf8ToWindows1252(U8(QString(ch)));
+        const bool holdable =
+            byte.size() == 1 && static_cast<unsigned char>(byte[0]) <= kHighestSavedCode;
+        if (!holdable && !ch.isLowSurrogate() && !found.contains(ch)) {
+            if (!found.isEmpty())
+                found += QStringLiteral(", ");
+            found += ch;
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+const SavedFileKind& FinancialFileKind() {
+    static const SavedFileKind kind{QStringLiteral("zod"),
+                                    QStringLiteral("Save Your Zodiac Signs Result ...."),
+                                    QStringLiteral("Rich Text Format (*.zod)"),
+                                    QStringLiteral("Orbika Free Zodiac Signs (*.zod)")};
+    return kind;
+}
+
+const SavedFileKind& CareerFileKind() {
+    static const SavedFileKind kind{QStringLiteral("cwc"),
+                                    QStringLiteral("Save Your Coworker Compatibility Result ...."),
+                                    QStringLiteral("Rich Text Format (*.cwc)"),
+                                    QStringLiteral("Orbika Free Coworker Compatibility (*.cwc)")};
+    return kind;
+}
+
+bool SaveReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
+                 const std::array<QString, 4>& lines) {
+    const QString path =
+        platform.saveFileName(window, {kind.saveTitle, kind.saveFilter, kind.extension});
+    if (path.isEmpty())
+        return false;
+
+    const QString unsavable = UnsavableCharacters(lines[0]);
+    if (!unsavable.isEmpty()) {
+        const QString question = QObject::tr("The name contains characters that a saved reading "
+                                             "cannot hold: %1. Save the reading without them?")
+                                     .arg(unsavable);
+        if (ShowMessage(platform, window, U8(question), MessageIcon::Warning,
+                        MessageButtons::YesNo) != MessageResult::Yes)
+            return false;
+    }
+
+    SavedReadingLines bytes;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        bytes[i] = Utf8ToWindows1252(U8(lines[i]));
+    const std::string content = FormatSavedReading(bytes);
+
+    // All or nothing: an existing file stays as it was until the new one is complete.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        ReportSaveFailure(platform, window, path, file.errorString());
+        return false;
+    }
+    if (file.write(content.data(), qint64(content.size())) != qint64(content.size())) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        ReportSaveFailure(platform, window, path, reason);
+        return false;
+    }
+    if (!file.commit()) {
+        ReportSaveFailure(platform, window, path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool OpenReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
+                 BirthEntryControls& entry) {
+    const QString path = platform.openFileName(
+        window, {QStringLiteral("Select the source file"), kind.openFilter, kind.extension});
+    if (path.isEmpty())
+        return false;
+    auto refuse = [&] {
+        ShowMessage(platform, window, kMsgCheckFile, MessageIcon::Error);
+        return false;
+    };
+    if (!path.endsWith(kind.extension, Qt::CaseSensitive))
+        return refuse();
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse();
+    const QByteArray bytes = file.read(qint64(kMaxSavedFileRead));
+    const ParsedSavedReading parsed =
+        ParseSavedReading(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (parsed.lineCount < 4)
+        return refuse();
+
+    const QString month = Q(Windows1252ToUtf8(parsed.lines[1]));
+    const QString day = Q(Windows1252ToUtf8(parsed.lines[2]));
+    const QString year = Q(Windows1252ToUtf8(parsed.lines[3]));
+    const int monthIndex =
+        entry.cboMonth()->findText(month, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int dayIndex = entry.cboDate()->findText(day, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int yearIndex =
+        entry.cboYear()->findText(year, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (monthIndex < 0 || dayIndex < 0 || yearIndex < 0)
+        return refuse();
+
+    entry.txtName()->setText(Q(Windows1252ToUtf8(parsed.lines[0])));
+    entry.cboMonth()->setCurrentIndex(monthIndex);
+    entry.cboDate()->setCurrentIndex(dayIndex);
+    entry.cboYear()->setCurrentIndex(yearIndex);
+    return true;
+}
+
+} // namespace orbika

@@ -1,0 +1,38 @@
+#pragma once
+// Saving a reading from a report window and opening it again from an entry window.
+
+#include <QString>
+#include <array>
+
+class QWidget;
+
+namespace orbika {
+
+class BirthEntryControls;
+class Platform;
+
+struct SavedFileKind {
+    QString extension; // without the dot; compared case-sensitively
+    QString saveTitle;
+    QString saveFilter;
+    QString openFilter;
+};
+
+const SavedFileKind& FinancialFileKind(); // ".zod"
+const SavedFileKind& CareerFileKind();    // ".cwc"
+
+inline constexpr const char* kMsgCheckFile = "Please Check The File.";
+
+// Asks where to save and writes name, month, day and year. Cancelling is silent; a name with
+// characters the file cannot hold is saved only if the user agrees; a failed write says why and
+// leaves any existing file as it was. True when the file was written.
+bool SaveReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
+                 const std::array<QString, 4>& lines);
+
+// Asks for a file and puts its four entries into the entry controls. A wrong extension, a
+// missing line or a date line that is no entry of its list is refused with "Please Check The
+// File." and changes nothing. True when the controls were filled: the caller then proceeds.
+bool OpenReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
+                 BirthEntryControls& entry);
+
+} // namespace orbika

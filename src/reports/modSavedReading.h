@@ -1,0 +1,40 @@
+#pragma once
+// Saved reading files (".zod" for Financial, ".cwc" for Career readings): four lines of birth
+// data - name, month, day, year - each scrambled, each ending in CR LF, in Windows-1252 bytes.
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace orbika {
+
+// The program's own reversible shift on single-byte codes: +85 to scramble, -85 to unscramble;
+// a code that would leave 0..255 is dropped. Bytes in, bytes out.
+std::string ScrambleText(std::string_view bytes);
+std::string UnscrambleText(std::string_view bytes);
+
+// The highest code that survives ScrambleText.
+inline constexpr unsigned char kHighestSavedCode = 170;
+
+// Name, month, day and year, as the file holds them before scrambling (Windows-1252 bytes).
+using SavedReadingLines = std::array<std::string, 4>;
+
+// The file's bytes: each line scrambled and followed by CR LF.
+std::string FormatSavedReading(const SavedReadingLines& lines);
+
+inline constexpr std::size_t kMaxSavedLineBytes = 1024;
+// Bounds how much of a file is ever read: four capped lines and their endings, with room to skip
+// the rest of an over-long line.
+inline constexpr std::size_t kMaxSavedFileRead = 64 * 1024;
+
+struct ParsedSavedReading {
+    SavedReadingLines lines; // unscrambled; empty where the file has no such line
+    int lineCount = 0;       // lines actually present, at most four
+};
+
+// Reads the first four lines of a file's bytes: a line ends at CR or at CR LF (LF alone does not
+// end one). Each line keeps at most kMaxSavedLineBytes bytes and is unscrambled.
+ParsedSavedReading ParseSavedReading(std::string_view bytes);
+
+} // namespace orbika
