@@ -1,5 +1,6 @@
 #include "ReportWindow.h"
 
+#include "ReportPdf.h"
 #include "links/BrandLinks.h"
 #include "links/LinkLabel.h"
 #include "links/modBanners.h"
@@ -12,6 +13,7 @@
 #include "shell/Widgets.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QTextCursor>
@@ -53,13 +55,16 @@ ReportWindow::ReportWindow(ToolHost& host, ReadingKind kind, const QString& obje
     EmptyClipboardOnUse(m_rtb, host.platform());
 
     auto* save = MakeButton(page, "cmdSave", tr("&Save"));
+    auto* savePdf = MakeButton(page, "cmdSavePdf", tr("Save as P&DF"));
     auto* print = MakeButton(page, "cmdPrint", tr("&Print"));
     connect(save, &QPushButton::clicked, this, &ReportWindow::cmdSave_Click);
+    connect(savePdf, &QPushButton::clicked, this, &ReportWindow::cmdSavePdf_Click);
     connect(print, &QPushButton::clicked, this, &ReportWindow::cmdPrint_Click);
     auto* buttons = new QHBoxLayout;
     buttons->setObjectName(QStringLiteral("buttonRow"));
     buttons->addStretch(1);
     buttons->addWidget(save);
+    buttons->addWidget(savePdf);
     buttons->addWidget(print);
 
     QVBoxLayout* layout = bodyLayout();
@@ -98,6 +103,21 @@ void ReportWindow::cmdSave_Click() {
     SaveReading(host().platform(), this, fileKind(), savedLines());
 }
 
+void ReportWindow::cmdSavePdf_Click() {
+    Platform& platform = host().platform();
+    const QString path = platform.saveFileName(
+        this, {tr("Save Report as PDF"), tr("PDF documents (*.pdf)"), QStringLiteral("pdf")});
+    if (path.isEmpty())
+        return;
+    QString reason;
+    if (!WriteReportPdf(*m_rtb->document(), path, &reason)) {
+        ShowMessage(platform, this,
+                    U8(tr("The report could not be saved to \"%1\".\n%2")
+                           .arg(QDir::toNativeSeparators(path), reason)),
+                    MessageIcon::Error);
+    }
+}
+
 void ReportWindow::closeEvent(QCloseEvent* event) {
     ToolWindow::closeEvent(event);
     if (!event->isAccepted())
@@ -114,7 +134,6 @@ void ReportWindow::closeEvent(QCloseEvent* event) {
     if (result)
         host().bringIntoView(result);
 }
-
 
 frmFinancialAstrologySave::frmFinancialAstrologySave(ToolHost& host, ToolWindow* result,
                                                      ResultOpener reopenResult)

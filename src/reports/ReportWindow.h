@@ -20,6 +20,7 @@ public:
 
     void cmdPrint_Click();
     void cmdSave_Click();
+    void cmdSavePdf_Click();
 
 protected:
     using ResultOpener = std::function<ToolWindow*()>;

@@ -27,22 +27,6 @@ void ReportSaveFailure(Platform& platform, QWidget* window, const QString& path,
     ShowMessage(platform, window, U8(text), MessageIcon::Error);
 }
 
-// Characters of `text` that a saved line cannot hold, each named once.
-QString UnsavableCharacters(const QString& text) {
-    QString found;
-    for (const QChar ch : text) {
-        const std::string byte = Utf8ToWindows1252(U8(QString(ch)));
-        const bool holdable =
-            byte.size() == 1 && static_cast<unsigned char>(byte[0]) <= kHighestSavedCode;
-        if (!holdable && !ch.isLowSurrogate() && !found.contains(ch)) {
-            if (!found.isEmpty())
-                found += QStringLiteral(", ");
-            found += ch;
-        }
-    }
-    return found;
-}
-
 } // namespace
 
 const SavedFileKind& FinancialFileKind() {
@@ -68,7 +52,7 @@ bool SaveReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
     if (path.isEmpty())
         return false;
 
-    const QString unsavable = UnsavableCharacters(lines[0]);
+    const QString unsavable = Q(UnsavableCharacters(U8(lines[0])));
     if (!unsavable.isEmpty()) {
         const QString question = QObject::tr("The name contains characters that a saved reading "
                                              "cannot hold: %1. Save the reading without them?")

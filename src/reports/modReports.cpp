@@ -38,6 +38,21 @@ std::vector<ReportRun> ComposeReport(const std::vector<ReportEntry>& entries) {
     return runs;
 }
 
+std::string ReportPlainText(const std::vector<ReportRun>& runs) {
+    std::string text;
+    for (const ReportRun& run : runs) {
+        for (std::size_t at = 0; at < run.text.size(); ++at) {
+            if (run.text.compare(at, 2, "\r\n") == 0) {
+                text += '\n';
+                ++at;
+            } else {
+                text += run.text[at];
+            }
+        }
+    }
+    return text;
+}
+
 std::vector<ReportEntry> FinancialReportEntries(const FinancialReading& reading) {
     const SunSignProfile& p = reading.SunSign;
     std::vector<ReportEntry> entries = {

@@ -1,5 +1,7 @@
 #include "modSavedReading.h"
 
+#include "modCodePage.h"
+
 namespace orbika {
 
 namespace {
@@ -26,6 +28,33 @@ std::string UnscrambleText(std::string_view bytes) {
             out += static_cast<char>(code);
     }
     return out;
+}
+
+std::string UnsavableCharacters(std::string_view utf8) {
+    std::u32string seen;
+    std::string found;
+    for (std::size_t at = 0; at < utf8.size();) {
+        // One character: a lead byte and its continuation bytes.
+        std::size_t next = at + 1;
+        while (next < utf8.size() && (static_cast<unsigned char>(utf8[next]) & 0xC0) == 0x80)
+            ++next;
+        const std::string_view character = utf8.substr(at, next - at);
+        at = next;
+        std::u32string missing;
+        const std::string byte = Utf8ToWindows1252(character, &missing);
+        if (missing.empty() && byte.size() == 1 &&
+            static_cast<unsigned char>(byte[0]) <= kHighestSavedCode)
+            continue;
+        const char32_t key =
+            missing.empty() ? char32_t(static_cast<unsigned char>(byte[0])) : missing[0];
+        if (seen.find(key) != std::u32string::npos)
+            continue;
+        seen += key;
+        if (!found.empty())
+            found += ", ";
+        found += character;
+    }
+    return found;
 }
 
 std::string FormatSavedReading(const SavedReadingLines& lines) {

@@ -17,6 +17,10 @@ std::string UnscrambleText(std::string_view bytes);
 // The highest code that survives ScrambleText.
 inline constexpr unsigned char kHighestSavedCode = 170;
 
+// The characters of a UTF-8 text that a saved line cannot hold (no Windows-1252 byte, or a byte
+// above kHighestSavedCode), each named once, in order, separated by ", ". Empty when all fit.
+std::string UnsavableCharacters(std::string_view utf8);
+
 // Name, month, day and year, as the file holds them before scrambling (Windows-1252 bytes).
 using SavedReadingLines = std::array<std::string, 4>;
 
