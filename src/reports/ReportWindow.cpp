@@ -140,7 +140,7 @@ frmFinancialAstrologySave::frmFinancialAstrologySave(ToolHost& host, ToolWindow*
     : ReportWindow(host, ReadingKind::Financial, QStringLiteral("frmFinancialAstrologySave"),
                    QStringLiteral("Label61"), Q(ForumBannerText()), result,
                    std::move(reopenResult)) {
-    InstallLinkHandler(richText(), this, host.platform());
+    InstallLinkHandler(richText(), host.platform());
     compose(ComposeReport(FinancialReportEntries(host.readings().financial)));
 }
 
@@ -156,7 +156,7 @@ frmCareerAstrologySave::frmCareerAstrologySave(ToolHost& host, ToolWindow* resul
     : ReportWindow(host, ReadingKind::Career, QStringLiteral("frmCareerAstrologySave"),
                    QStringLiteral("Label14"), Q(CareerForumBannerText()), result,
                    std::move(reopenResult)) {
-    InstallLinkHandler(richText(), this, host.platform());
+    InstallLinkHandler(richText(), host.platform());
     richText()->clear();
     compose(ComposeReport(CareerReportEntries(host.readings().career, shown)));
 }

@@ -22,8 +22,8 @@ bool IsWebAddress(const QUrl& url) {
 
 class LinkHandler : public QObject {
 public:
-    LinkHandler(QTextEdit* richText, QWidget* reportWindow, Platform& platform)
-        : m_richText(richText), m_reportWindow(reportWindow), m_platform(platform) {
+    LinkHandler(QTextEdit* richText, Platform& platform)
+        : m_richText(richText), m_platform(platform) {
         m_richText->viewport()->installEventFilter(this);
         m_connection = connect(m_richText->document(), &QTextDocument::contentsChange, this,
                                &LinkHandler::markAddresses);
@@ -38,6 +38,8 @@ public:
     }
 
     QTextEdit* richText() const { return m_richText; }
+    // The box is being destroyed: touch it no more.
+    void abandon() { m_richText = nullptr; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -89,8 +91,7 @@ private:
         m_marking = false;
     }
 
-    QPointer<QTextEdit> m_richText;
-    QPointer<QWidget> m_reportWindow;
+    QTextEdit* m_richText;
     Platform& m_platform;
     QMetaObject::Connection m_connection;
     bool m_marking = false;
@@ -103,15 +104,15 @@ QPointer<LinkHandler>& Installed() {
 
 } // namespace
 
-void InstallLinkHandler(QTextEdit* richText, QWidget* reportWindow, Platform& platform) {
+void InstallLinkHandler(QTextEdit* richText, Platform& platform) {
     RemoveLinkHandler();
-    auto* handler = new LinkHandler(richText, reportWindow, platform);
+    auto* handler = new LinkHandler(richText, platform);
     Installed() = handler;
-    // Not a child of the box: a child would be deleted while the box is half destroyed. By the
-    // time `destroyed` is sent, the handler's guard on the box is already cleared.
-    QObject::connect(richText, &QObject::destroyed, handler, [handler] {
+    // Not a child of the box: a child would be deleted while the box is half destroyed.
+    QObject::connect(richText, &QObject::destroyed, handler, [handler = handler] {
         if (Installed() == handler)
             Installed() = nullptr;
+        handler->abandon();
         delete handler;
     });
 }

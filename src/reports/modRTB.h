@@ -5,7 +5,6 @@
 // name typed by the user or read from a saved file must never become something the system opens.
 
 class QTextEdit;
-class QWidget;
 
 namespace orbika {
 
@@ -13,7 +12,7 @@ class Platform;
 
 // At most one report window is open at a time, so one handler serves the program; installing
 // again moves it to the new box.
-void InstallLinkHandler(QTextEdit* richText, QWidget* reportWindow, Platform& platform);
+void InstallLinkHandler(QTextEdit* richText, Platform& platform);
 // Harmless when nothing is installed.
 void RemoveLinkHandler();
 // The box the handler serves now, or null.
