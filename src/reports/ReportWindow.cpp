@@ -74,8 +74,8 @@ ReportWindow::ReportWindow(ToolHost& host, ReadingKind kind, const QString& obje
     layout->addWidget(CreateBrandFrame(page, host.platform()));
 }
 
-void ReportWindow::compose(const std::vector<ReportRun>& runs) {
-    QTextCursor cursor(m_rtb->document());
+void InsertReportRuns(QTextDocument& document, const std::vector<ReportRun>& runs) {
+    QTextCursor cursor(&document);
     cursor.movePosition(QTextCursor::End);
     for (const ReportRun& run : runs) {
         QTextCharFormat format;
@@ -85,6 +85,10 @@ void ReportWindow::compose(const std::vector<ReportRun>& runs) {
         cursor.insertText(Q(run.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
                           format);
     }
+}
+
+void ReportWindow::compose(const std::vector<ReportRun>& runs) {
+    InsertReportRuns(*m_rtb->document(), runs);
     m_rtb->moveCursor(QTextCursor::Start);
 }
 

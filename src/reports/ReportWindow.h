@@ -7,9 +7,14 @@
 #include <QPointer>
 #include <functional>
 
+class QTextDocument;
 class QTextEdit;
 
 namespace orbika {
+
+// Inserts the runs at the end of the document, each in its format: labels bold and dark cyan,
+// the rest black.
+void InsertReportRuns(QTextDocument& document, const std::vector<ReportRun>& runs);
 
 // What the two report windows share: the rich-text report `RTB`, Save and Print, the links, and
 // bringing the result window back when the report closes.

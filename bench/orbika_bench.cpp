@@ -1,0 +1,192 @@
+// In-process benchmarks: the readings, report composition, planet lookups and the windows a
+// person opens. Run under the offscreen platform; see bench/run.
+
+#include "birth/BirthEntryControls.h"
+#include "birth/modBirthData.h"
+#include "birth/modSunSignProfile.h"
+#include "career/frmCareerAstrologyMain.h"
+#include "financial/frmFinancialAstrologyMain.h"
+#include "planets/modPlanetSigns.h"
+#include "platform/Platform.h"
+#include "reports/ReportWindow.h"
+#include "reports/modReports.h"
+#include "shell/frmMDI.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTextDocument>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace orbika;
+
+// Answers every request without showing anything.
+class QuietPlatform : public Platform {
+public:
+    MessageResult showMessage(QWidget*, const QString&, MessageIcon, MessageButtons,
+                              const QString&) override {
+        return MessageResult::Ok;
+    }
+    void runModal(QDialog&) override {}
+    QString openFileName(QWidget*, const FileDialogRequest&) override { return {}; }
+    QString saveFileName(QWidget*, const FileDialogRequest&) override { return {}; }
+    void clearClipboard() override {}
+    bool openUrl(const QUrl&) override { return true; }
+    QString readSetting(const QString&, const QString&, const QString&) override { return {}; }
+    bool writeSetting(const QString&, const QString&, const QString&, const QString&) override {
+        return true;
+    }
+    bool print(const QTextDocument&, QString*) override { return true; }
+    QSize screenSize() override { return {1366, 900}; }
+    QDate today() override { return {2026, 12, 10}; }
+    bool otherInstanceRunning() override { return false; }
+};
+
+FinancialReading MakeFinancialReading() {
+    FinancialReading reading;
+    reading.Name = "Ada King";
+    reading.Day = 5;
+    reading.Month = "March";
+    reading.Year = 2000;
+    reading.Sign = FindSunSign(reading.Month, reading.Day);
+    StarSignDescription(reading.Sign, reading.SunSign);
+    Financial_Profile(reading.Sign, reading.Financial);
+    return reading;
+}
+
+void BM_FinancialReading(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MakeFinancialReading());
+}
+BENCHMARK(BM_FinancialReading);
+
+void BM_CareerReading(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LookUpCareerProfile(FindSunSign("July", 5)));
+}
+BENCHMARK(BM_CareerReading);
+
+void BM_PlanetReading(benchmark::State& state) {
+    const Body body = static_cast<Body>(state.range(0));
+    PlanetSigns signs;
+    for (auto _ : state) {
+        FindSign(body, signs, "1971", "August", "9");
+        benchmark::DoNotOptimize(signs.of(body));
+    }
+    state.SetLabel(std::string(TableOf(body).Body));
+}
+BENCHMARK(BM_PlanetReading)->DenseRange(0, 3);
+
+void BM_PlanetLookup(benchmark::State& state) {
+    const PlanetSignTable& table = TableOf(Body::Mercury); // the largest table, 1232 rows
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LookUpSign(table, "1971", "August", "9"));
+}
+BENCHMARK(BM_PlanetLookup);
+
+void BM_FinancialReportComposition(benchmark::State& state) {
+    const FinancialReading reading = MakeFinancialReading();
+    for (auto _ : state) {
+        QTextDocument document;
+        InsertReportRuns(document, ComposeReport(FinancialReportEntries(reading)));
+        benchmark::DoNotOptimize(document.characterCount());
+    }
+}
+BENCHMARK(BM_FinancialReportComposition)->Unit(benchmark::kMicrosecond);
+
+void BM_CareerReportComposition(benchmark::State& state) {
+    CareerReading reading{"Bob", "5", "July", "1960", "Cancer"};
+    const CareerProfile profile = *LookUpCareerProfile("Cancer");
+    CareerReportSource shown{profile.Sign, profile.Text, {}};
+    for (std::size_t a = 0; a < 12; ++a)
+        shown.sentences[a] = profile.Attributes[a].Sentence;
+    for (auto _ : state) {
+        QTextDocument document;
+        InsertReportRuns(document, ComposeReport(CareerReportEntries(reading, shown)));
+        benchmark::DoNotOptimize(document.characterCount());
+    }
+}
+BENCHMARK(BM_CareerReportComposition)->Unit(benchmark::kMicrosecond);
+
+struct Windows {
+    QuietPlatform platform;
+    frmMDI main{platform};
+    Windows() {
+        main.resize(1280, 900);
+        main.show();
+        QApplication::processEvents();
+    }
+    frmFinancialAstrologyMain* openFinancial() {
+        main.cmdSelectOption_Click(0);
+        return qobject_cast<frmFinancialAstrologyMain*>(main.toolWindows().last());
+    }
+    void settle() {
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+void BM_OpenFinancialEntryWindow(benchmark::State& state) {
+    Windows windows;
+    for (auto _ : state) {
+        windows.openFinancial();
+        QApplication::processEvents(); // shown and painted
+        state.PauseTiming();
+        windows.main.closeAllToolWindows();
+        windows.settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenFinancialEntryWindow)->Unit(benchmark::kMillisecond);
+
+void BM_ProceedToResultShown(benchmark::State& state) {
+    Windows windows;
+    for (auto _ : state) {
+        state.PauseTiming();
+        frmFinancialAstrologyMain* entry = windows.openFinancial();
+        entry->entry().txtName()->setText(QStringLiteral("Ada King"));
+        windows.settle();
+        state.ResumeTiming();
+        entry->cmdProceed_Click();
+        QApplication::processEvents();
+        state.PauseTiming();
+        windows.main.closeAllToolWindows();
+        windows.settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ProceedToResultShown)->Unit(benchmark::kMillisecond);
+
+void BM_OpenReportWindow(benchmark::State& state) {
+    Windows windows;
+    frmFinancialAstrologyMain* entry = windows.openFinancial();
+    entry->entry().txtName()->setText(QStringLiteral("Ada King"));
+    entry->cmdProceed_Click();
+    windows.settle();
+    for (auto _ : state) {
+        auto* result = qobject_cast<frmFinancialAstrologyDisplay*>(entry->displayWindow());
+        result->cmdPrint_Click();
+        QApplication::processEvents();
+        state.PauseTiming();
+        for (ToolWindow* window : windows.main.toolWindows()) {
+            if (window->role() == ToolWindowRole::Report)
+                window->close();
+        }
+        windows.settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenReportWindow)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
