@@ -1,33 +1,35 @@
 #include "Pictures.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <array>
 
 // The pictures live in a static library; make sure its resources are registered.
-static void InitContentResources() {
-    Q_INIT_RESOURCE(content);
-}
+static void InitContentResources() { Q_INIT_RESOURCE(content); }
 
 namespace orbika {
 
 namespace {
 
-constexpr std::array<const char*, 12> kSignPictureFiles = {
-    ":/signs/01-aries.svg",     ":/signs/02-taurus.svg",   ":/signs/03-gemini.svg",
-    ":/signs/04-cancer.svg",    ":/signs/05-leo.svg",      ":/signs/06-virgo.svg",
-    ":/signs/07-libra.svg",     ":/signs/08-scorpio.svg",  ":/signs/09-sagittarius.svg",
-    ":/signs/10-capricorn.svg", ":/signs/11-aquarius.svg", ":/signs/12-pisces.svg"};
+constexpr std::array<const char*, 12> kSignFiles = {
+    "01-aries", "02-taurus",  "03-gemini",      "04-cancer",    "05-leo",       "06-virgo",
+    "07-libra", "08-scorpio", "09-sagittarius", "10-capricorn", "11-aquarius", "12-pisces"};
+
+// Every picture is read through this, so that the resources are registered first.
+QString Resource(const QString& path) {
+    static const bool registered = (InitContentResources(), true);
+    Q_UNUSED(registered);
+    return path;
+}
 
 QPixmap RenderSvg(const QString& path, int size) {
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
     QPixmap pixmap(QSize(size, size) * ratio);
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
-    static const bool registered = (InitContentResources(), true);
-    Q_UNUSED(registered);
-    QSvgRenderer renderer(path);
+    QSvgRenderer renderer(Resource(path));
     QPainter painter(&pixmap);
     renderer.render(&painter, QRectF(0, 0, size, size));
     return pixmap;
@@ -36,20 +38,34 @@ QPixmap RenderSvg(const QString& path, int size) {
 } // namespace
 
 QPixmap SignPicture(int signIndex, int size) {
-    if (signIndex < 0 || signIndex >= int(kSignPictureFiles.size()))
+    if (signIndex < 0 || signIndex >= int(kSignFiles.size()))
         return {};
-    return RenderSvg(QString::fromLatin1(kSignPictureFiles[std::size_t(signIndex)]), size);
+    return RenderSvg(QStringLiteral(":/signs/%1.svg")
+                         .arg(QLatin1String(kSignFiles[std::size_t(signIndex)])),
+                     size);
 }
 
-QPixmap AppIconPixmap(int size) {
-    return RenderSvg(QStringLiteral(":/icons/orbika.svg"), size);
+QPixmap SignDecoration(int signIndex, int size) {
+    if (signIndex < 0 || signIndex >= int(kSignFiles.size()))
+        return {};
+    const QString path = Resource(QStringLiteral(":/decorations/%1.png")
+                                      .arg(QLatin1String(kSignFiles[std::size_t(signIndex)])));
+    if (!QFile::exists(path))
+        return {};
+    return QIcon(path).pixmap(QSize(size, size)); // picks the @2x file where the screen needs it
 }
 
 QIcon AppIcon() {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
-        icon.addPixmap(AppIconPixmap(size));
+    for (const int size : {16, 32, 48, 64})
+        icon.addFile(Resource(QStringLiteral(":/icons/orbika-%1.png").arg(size)), QSize(size, size));
     return icon;
+}
+
+QPixmap AppIconPixmap(int size) {
+    if (size <= 64)
+        return AppIcon().pixmap(QSize(size, size));
+    return RenderSvg(QStringLiteral(":/icons/orbika.svg"), size);
 }
 
 } // namespace orbika

@@ -54,8 +54,7 @@ frmFinancialAstrologyMain::frmFinancialAstrologyMain(ToolHost& host)
     layout->addWidget(open, 0, Qt::AlignRight);
     layout->addWidget(banner);
     layout->addWidget(CreateBrandFrame(page, host.platform()));
-    page->setMinimumWidth(560);
-    page->setMaximumWidth(640);
+    setBodyWidth(kEntryWindowColumns);
     m_entry->txtName()->setFocus();
 }
 

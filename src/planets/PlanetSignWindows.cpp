@@ -74,8 +74,7 @@ PlanetSignEntryWindow::PlanetSignEntryWindow(ToolHost& host, ReadingKind kind)
     layout->addWidget(
         CreateForumBanner(page, host.platform(), QStringLiteral("Label61"), Q(ForumBannerText())));
     layout->addWidget(CreateBrandFrame(page, host.platform()));
-    page->setMinimumWidth(560);
-    page->setMaximumWidth(640);
+    setBodyWidth(kEntryWindowColumns);
     m_entry->txtName()->setFocus();
 }
 
@@ -159,8 +158,7 @@ PlanetSignResultWindow::PlanetSignResultWindow(ToolHost& host, const PlanetReadi
     layout->addWidget(
         CreateForumBanner(page, host.platform(), QStringLiteral("Label61"), Q(ForumBannerText())));
     layout->addWidget(CreateBrandFrame(page, host.platform()));
-    page->setMinimumWidth(560);
-    page->setMaximumWidth(640);
+    setBodyWidth(kEntryWindowColumns);
 }
 
 } // namespace orbika

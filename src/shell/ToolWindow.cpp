@@ -30,6 +30,10 @@ QMenuBar* ToolWindow::createMenuBar() {
     return bar;
 }
 
+void ToolWindow::setBodyWidth(int columns) {
+    m_body->setFixedWidth(m_body->fontMetrics().averageCharWidth() * columns);
+}
+
 void ToolWindow::closeEvent(QCloseEvent* event) {
     QMdiSubWindow::closeEvent(event);
     if (!event->isAccepted() || m_unloaded)

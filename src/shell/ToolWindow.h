@@ -14,6 +14,8 @@ class ToolHost;
 
 enum class ToolWindowRole { Entry, Result, Report };
 
+inline constexpr int kEntryWindowColumns = 96;
+
 // Base of every entry, result and report window: a child of the main window's client area that
 // is deleted when closed ("unloaded"). Closing an entry or result window shows the welcome panel.
 class ToolWindow : public QMdiSubWindow {
@@ -39,6 +41,9 @@ protected:
     QWidget* body() const { return m_body; }
     QVBoxLayout* bodyLayout() const { return m_layout; }
     QMenuBar* createMenuBar();
+    // Fixes the window's width to about that many average characters of its font: the wrapped
+    // texts are then laid out for one width only, and the window grows with the font.
+    void setBodyWidth(int columns);
 
     void closeEvent(QCloseEvent* event) override;
 

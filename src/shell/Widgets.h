@@ -21,6 +21,23 @@ inline QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QStri
     return label;
 }
 
+// The text on two lines, broken at the blank nearest its middle. Used for the main window's long
+// texts: a label that does not wrap is laid out once instead of once per trial width, which
+// keeps start-up quick, and two balanced lines read well at any font size.
+inline QString TwoLines(const QString& text) {
+    const int middle = int(text.size()) / 2;
+    const int before = int(text.lastIndexOf(QLatin1Char(' '), middle));
+    const int after = int(text.indexOf(QLatin1Char(' '), middle));
+    int at = before;
+    if (at < 0 || (after >= 0 && after - middle < middle - before))
+        at = after;
+    if (at < 0)
+        return text;
+    QString lines = text;
+    lines[at] = QLatin1Char('\n');
+    return lines;
+}
+
 inline QString IndexedName(const char* base, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(index);
 }

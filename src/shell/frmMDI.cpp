@@ -57,7 +57,6 @@ constexpr std::array<int, 6> kDecorationSigns = {7, 9, 8, 3, 2, 4};
 frmMDI::frmMDI(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform) {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(Q(kMainWindowCaption));
-    setWindowIcon(AppIcon());
 
     buildMenus();
 
@@ -118,7 +117,6 @@ QWidget* frmMDI::buildBannerStrip() {
     banner->setAlignment(Qt::AlignCenter);
     QFont font = banner->font();
     font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.1);
     banner->setFont(font);
     ConnectLink(banner, m_platform, Page::Home);
 
@@ -155,7 +153,7 @@ QWidget* frmMDI::buildToolStrip() {
 
         auto* picture = new QLabel(container);
         picture->setObjectName(IndexedName("picDecoration", index));
-        picture->setPixmap(SignPicture(kDecorationSigns[std::size_t(index)], kDecorationSize));
+        picture->setPixmap(SignDecoration(kDecorationSigns[std::size_t(index)], kDecorationSize));
         picture->setAccessibleName(tr("Decoration"));
 
         grid->addWidget(picture, place.row, place.column * 2);
@@ -185,7 +183,7 @@ QWidget* frmMDI::buildWelcomePanel() {
     m_picMain->setPalette(palette);
     m_picMain->installEventFilter(this);
 
-    QStringList texts = {tr("Welcome to Orbika Finance Astrology"), Q(content::kWelcomeIntro),
+    QStringList texts = {tr("Welcome to Orbika Finance Astrology"), TwoLines(Q(content::kWelcomeIntro)),
                          tr("Orbika Finance Astrology includes the following programs")};
     for (const ReadingKindInfo& info : kReadingKinds)
         texts << Q(info.caption);
@@ -203,17 +201,15 @@ QWidget* frmMDI::buildWelcomePanel() {
         auto* caption = new QLabel(texts[index], m_picMain);
         caption->setObjectName(IndexedName("lblCaption", index));
         caption->setAlignment(Qt::AlignCenter);
-        caption->setWordWrap(true);
         caption->setMouseTracking(true);
         caption->installEventFilter(this);
         QFont font = caption->font();
         if (index == 0) {
             font.setBold(true);
-            font.setPointSizeF(font.pointSizeF() * 1.8);
+            font.setPointSizeF(font.pointSizeF() * 1.6);
         } else if (index == 2) {
             font.setBold(true);
         } else if (index >= kCaptionIndexOffset) {
-            font.setPointSizeF(font.pointSizeF() * 1.15);
             caption->setForegroundRole(QPalette::Link);
             caption->setCursor(Qt::PointingHandCursor);
             caption->setAccessibleDescription(tr("Opens %1").arg(texts[index]));
@@ -223,7 +219,6 @@ QWidget* frmMDI::buildWelcomePanel() {
         if (index >= kCaptionIndexOffset) {
             // A tool caption is only as wide as its text, so the bare panel beside it counts as
             // panel for the hover rule.
-            caption->setWordWrap(false);
             caption->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
             layout->addWidget(caption, row++, 1, Qt::AlignHCenter);
         } else {
@@ -241,7 +236,9 @@ QWidget* frmMDI::buildBottomStrip() {
     strip->setObjectName(QStringLiteral("PicCoBrand"));
     strip->setMinimumHeight(kBottomStripHeight);
 
-    auto* offer = new LinkLabel(QStringLiteral("Label7"), Q(content::kFullBrandOffer), strip);
+    auto* offer = new LinkLabel(QStringLiteral("Label7"), TwoLines(Q(content::kFullBrandOffer)), strip);
+    offer->setWordWrap(false);
+    offer->setAccessibleName(Q(content::kFullBrandOffer));
     ConnectLink(offer, m_platform, Page::FullBrand);
 
     auto* exit = new QPushButton(tr("&Exit"), strip);
