@@ -52,23 +52,9 @@ TEST_F(CareerWindows, ProceedShowsTheProfileAndKeepsTheNameAsTyped) {
 }
 
 TEST_F(CareerWindows, EveryRowShowsOneOfItsOwnAttributesSentences) {
-    const std::array<std::pair<int, const char*>, 12> birthdays = {{
-        {5, "April"},
-        {5, "May"},
-        {5, "June"},
-        {5, "July"},
-        {5, "August"},
-        {5, "September"},
-        {5, "October"},
-        {5, "November"},
-        {5, "December"},
-        {5, "January"},
-        {5, "February"},
-        {5, "March"},
-    }};
     for (std::size_t s = 0; s < 12; ++s) {
         SCOPED_TRACE(std::string(kSignNames[s]));
-        ToolWindow* result = proceed("Bob", birthdays[s].first, birthdays[s].second, 1971);
+        ToolWindow* result = proceed("Bob", 5, kMonthInSign[s], 1971);
         ASSERT_NE(result, nullptr);
         EXPECT_EQ(label(result, "lblSunSign_0").toStdString(), kSignNames[s]);
         const auto profile = LookUpCareerProfile(kSignNames[s]);

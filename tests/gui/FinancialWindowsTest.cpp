@@ -67,24 +67,9 @@ TEST_F(FinancialWindows, ProceedShowsTheReadingOnTheSunSignTab) {
 }
 
 TEST_F(FinancialWindows, EverySignFillsBothPagesWithNothingLeftOfTheSignBefore) {
-    // A birthday inside each sign, Aries first.
-    const std::array<std::pair<int, const char*>, 12> birthdays = {{
-        {5, "April"},
-        {5, "May"},
-        {5, "June"},
-        {5, "July"},
-        {5, "August"},
-        {5, "September"},
-        {5, "October"},
-        {5, "November"},
-        {5, "December"},
-        {5, "January"},
-        {5, "February"},
-        {5, "March"},
-    }};
     for (std::size_t s = 0; s < 12; ++s) {
         SCOPED_TRACE(std::string(kSignNames[s]));
-        ToolWindow* result = proceed("Ada", birthdays[s].first, birthdays[s].second, 1950);
+        ToolWindow* result = proceed("Ada", 5, kMonthInSign[s], 1950);
         ASSERT_NE(result, nullptr);
         SunSignProfile profile;
         StarSignDescription(kSignNames[s], profile);

@@ -9,10 +9,16 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QTest>
+#include <array>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace orbika::test {
+
+// A month whose 5th lies in each sign, Aries first.
+inline constexpr std::array<const char*, 12> kMonthInSign = {
+    "April",   "May",      "June",     "July",    "August",   "September",
+    "October", "November", "December", "January", "February", "March"};
 
 class GuiTest : public ::testing::Test {
 protected:
