@@ -19,8 +19,12 @@ QLabel* Caption(const QString& objectName, const QString& text, QWidget* parent)
     return label;
 }
 
-QComboBox* List(const QString& objectName, const QString& accessibleName, QWidget* parent) {
+QComboBox* List(const QString& objectName, const QString& accessibleName, int columns,
+                QWidget* parent) {
     auto* list = new QComboBox(parent);
+    // Sized by its longest entry's length, not by measuring all of up to 151 entries.
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(columns);
     list->setObjectName(objectName);
     list->setEditable(false); // pick an entry, never type one
     list->setAccessibleName(accessibleName);
@@ -67,10 +71,12 @@ BirthEntryControls::BirthEntryControls(QWidget* parent, Platform& platform, int 
     m_txtName->setMinimumWidth(220);
 
     const bool dayFirst = arrangement == Arrangement::DayMonthYear;
-    m_cboDate = List(QStringLiteral("cboDate"), dayFirst ? tr("Date") : tr("Birth day"), m_widget);
+    m_cboDate =
+        List(QStringLiteral("cboDate"), dayFirst ? tr("Date") : tr("Birth day"), 2, m_widget);
     m_cboMonth =
-        List(QStringLiteral("cboMonth"), dayFirst ? tr("Month") : tr("Birth month"), m_widget);
-    m_cboYear = List(QStringLiteral("cboYear"), dayFirst ? tr("Year") : tr("Birth year"), m_widget);
+        List(QStringLiteral("cboMonth"), dayFirst ? tr("Month") : tr("Birth month"), 9, m_widget);
+    m_cboYear =
+        List(QStringLiteral("cboYear"), dayFirst ? tr("Year") : tr("Birth year"), 4, m_widget);
 
     auto fillDays = [this] {
         for (int day = 1; day <= 31; ++day)

@@ -6,7 +6,7 @@
 namespace orbika {
 
 LinkLabel::LinkLabel(const QString& objectName, const QString& text, QWidget* parent)
-    : QLabel(text, parent) {
+    : CachedLabel(text, parent) {
     setObjectName(objectName);
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
@@ -22,7 +22,7 @@ void LinkLabel::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
-    QLabel::mousePressEvent(event);
+    CachedLabel::mousePressEvent(event);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -33,7 +33,7 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
             emit clicked();
         return;
     }
-    QLabel::mouseReleaseEvent(event);
+    CachedLabel::mouseReleaseEvent(event);
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent* event) {
@@ -45,7 +45,7 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     default:
-        QLabel::keyPressEvent(event);
+        CachedLabel::keyPressEvent(event);
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Small factories so that every control is created with its object name and accessible name.
 
+#include "shell/CachedLabel.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QString>
@@ -16,7 +18,7 @@ inline QPushButton* MakeButton(QWidget* parent, const char* objectName, const QS
 }
 
 inline QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QString& text = {}) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new CachedLabel(text, parent);
     label->setObjectName(objectName);
     return label;
 }
