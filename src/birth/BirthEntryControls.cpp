@@ -78,13 +78,20 @@ BirthEntryControls::BirthEntryControls(QWidget* parent, Platform& platform, int 
     m_cboYear =
         List(QStringLiteral("cboYear"), dayFirst ? tr("Year") : tr("Birth year"), 4, m_widget);
 
-    auto fillDays = [this] {
-        for (int day = 1; day <= 31; ++day)
-            m_cboDate->addItem(QString::number(day));
+    // Each list is filled in one call: one model insertion instead of one per entry.
+    auto numbers = [](int first, int last) {
+        QStringList texts;
+        texts.reserve(last - first + 1);
+        for (int number = first; number <= last; ++number)
+            texts << QString::number(number);
+        return texts;
     };
+    auto fillDays = [&] { m_cboDate->addItems(numbers(1, 31)); };
     auto fillMonths = [this] {
+        QStringList months;
         for (std::string_view month : kMonthNames)
-            m_cboMonth->addItem(Q(month));
+            months << Q(month);
+        m_cboMonth->addItems(months);
     };
     if (dayFirst) {
         fillDays();
@@ -93,8 +100,7 @@ BirthEntryControls::BirthEntryControls(QWidget* parent, Platform& platform, int 
         fillMonths();
         fillDays();
     }
-    for (int year = firstYear; year <= lastYear; ++year)
-        m_cboYear->addItem(QString::number(year));
+    m_cboYear->addItems(numbers(firstYear, lastYear));
     m_cboDate->setCurrentIndex(0);
     m_cboMonth->setCurrentIndex(0);
     m_cboYear->setCurrentIndex(0);
