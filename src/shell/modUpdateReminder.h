@@ -2,8 +2,6 @@
 // The update reminder's rule: once the stored date and today lie fifteen or more days apart, in
 // either direction, the program offers to look for an update.
 
-#include <optional>
-
 namespace orbika {
 
 // Days from today to the stored date (negative for a date in the past).
