@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace orbika {
 
@@ -148,34 +149,49 @@ QWidget* frmFinancialAstrologyDisplay::buildSunSignPage() {
     picture->addWidget(m_lblStarSign);
     picture->addStretch(1);
 
+    // The eight one-line fields in two columns beside the picture, then the famous people, then
+    // the two trait paragraphs side by side: compact enough for a 768-pixel-high screen.
     auto* fields = new QGridLayout;
-    int row = 0;
+    auto* traits = new QGridLayout;
+    int lineFields = 0;
+    int traitColumn = 0;
+    int fieldRows = 0;
     for (const Field& field : kFields) {
         auto* caption = MakeLabel(page, QStringLiteral("lbl%1").arg(QLatin1String(field.box + 3)),
                                   tr(field.caption));
-        QWidget* box = field.multiLine
-                           ? static_cast<QWidget*>(ReadOnlyText(
-                                 page, QLatin1String(field.box),
-                                 field.box == std::string_view("txtFamousPersons") ? 2 : 3))
-                           : static_cast<QWidget*>(ReadOnlyLine(page, field.box));
+        const bool famous = field.box == std::string_view("txtFamousPersons");
+        QWidget* box = field.multiLine ? static_cast<QWidget*>(ReadOnlyText(
+                                             page, QLatin1String(field.box), famous ? 2 : 6))
+                                       : static_cast<QWidget*>(ReadOnlyLine(page, field.box));
         caption->setBuddy(box);
         box->setAccessibleName(tr(field.caption));
-        if (field.multiLine) {
-            caption->setWordWrap(true);
-            fields->addWidget(caption, row, 0, 1, 2);
-            fields->addWidget(box, row + 1, 0, 1, 2);
-            row += 2;
+        if (!field.multiLine) {
+            const int row = lineFields % 4;
+            const int column = (lineFields / 4) * 2;
+            fields->addWidget(caption, row, column);
+            fields->addWidget(box, row, column + 1);
+            ++lineFields;
+            fieldRows = std::max(fieldRows, row + 1);
+        } else if (famous) {
+            fields->addWidget(caption, fieldRows, 0, 1, 4);
+            fields->addWidget(box, fieldRows + 1, 0, 1, 4);
         } else {
-            fields->addWidget(caption, row, 0);
-            fields->addWidget(box, row, 1);
-            ++row;
+            traits->addWidget(caption, 0, traitColumn);
+            traits->addWidget(box, 1, traitColumn);
+            ++traitColumn;
         }
     }
     fields->setColumnStretch(1, 1);
+    fields->setColumnStretch(3, 1);
+    fields->setRowStretch(fieldRows + 2, 1);
 
-    auto* layout = new QHBoxLayout(page);
-    layout->addLayout(picture);
-    layout->addLayout(fields, 1);
+    auto* top = new QHBoxLayout;
+    top->addLayout(picture);
+    top->addLayout(fields, 1);
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(top);
+    layout->addLayout(traits);
+    layout->addStretch(1);
     return page;
 }
 
@@ -183,12 +199,12 @@ QWidget* frmFinancialAstrologyDisplay::buildFinancialPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("fraFinancialAstrology"));
 
-    m_txtFinancialProfile = ReadOnlyText(page, QStringLiteral("txtFinancialProfile"), 10);
+    m_txtFinancialProfile = ReadOnlyText(page, QStringLiteral("txtFinancialProfile"), 7);
     m_txtFinancialProfile->setAccessibleName(tr("Financial profile"));
     EmptyClipboardOnUse(m_txtFinancialProfile, host().platform());
 
     auto* rows = new QGridLayout;
-    rows->setVerticalSpacing(6);
+    rows->setVerticalSpacing(4);
     for (int i = 0; i < 12; ++i) {
         auto* label = MakeLabel(page, IndexedName("lblLabel", i));
         QFont bold = label->font();
