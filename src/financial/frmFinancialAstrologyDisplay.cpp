@@ -161,7 +161,7 @@ QWidget* frmFinancialAstrologyDisplay::buildSunSignPage() {
                                   tr(field.caption));
         const bool famous = field.box == std::string_view("txtFamousPersons");
         QWidget* box = field.multiLine ? static_cast<QWidget*>(ReadOnlyText(
-                                             page, QLatin1String(field.box), famous ? 2 : 6))
+                                             page, QLatin1String(field.box), famous ? 2 : 8))
                                        : static_cast<QWidget*>(ReadOnlyLine(page, field.box));
         caption->setBuddy(box);
         box->setAccessibleName(tr(field.caption));
