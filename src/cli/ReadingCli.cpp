@@ -197,6 +197,23 @@ struct Options {
     bool report = false;
 };
 
+// With --json prints the object (and the report in it when asked); with --report alone prints the
+// report. False when neither was asked for: the caller prints the plain reading.
+bool PrintJsonOrReport(JsonObject& object, const std::string& report, const Options& options,
+                       std::ostream& out) {
+    if (options.json) {
+        if (options.report)
+            object.add("report", report);
+        out << object.str() << "\n";
+        return true;
+    }
+    if (options.report) {
+        out << report;
+        return true;
+    }
+    return false;
+}
+
 int PrintFinancial(const BirthInput& input, const Options& options, std::ostream& out) {
     FinancialReading reading;
     reading.Name = TrimBlanks(input.name);
@@ -208,6 +225,7 @@ int PrintFinancial(const BirthInput& input, const Options& options, std::ostream
     Financial_Profile(reading.Sign, reading.Financial);
     const std::string report = ReportPlainText(ComposeReport(FinancialReportEntries(reading)));
 
+    JsonObject object;
     if (options.json) {
         const SunSignProfile& p = reading.SunSign;
         JsonObject profile;
@@ -222,7 +240,6 @@ int PrintFinancial(const BirthInput& input, const Options& options, std::ostream
             .add("compatibility", p.Compatibility)
             .add("famousPersons", p.FamousPersons)
             .add("birthStone", p.BirthStone);
-        JsonObject object;
         object.add("kind", "financial")
             .add("name", reading.Name)
             .add("date", IsoDate(input))
@@ -230,15 +247,9 @@ int PrintFinancial(const BirthInput& input, const Options& options, std::ostream
             .addRaw("profile", profile.str())
             .add("text", reading.Financial.Text)
             .addRaw("attributes", AttributesJson(reading.Financial.Attributes));
-        if (options.report)
-            object.add("report", report);
-        out << object.str() << "\n";
-        return kExitOk;
     }
-    if (options.report) {
-        out << report;
+    if (PrintJsonOrReport(object, report, options, out))
         return kExitOk;
-    }
     const SunSignProfile& p = reading.SunSign;
     out << "Name: " << reading.Name << "\n"
         << "Date of Birth: " << reading.Month << " " << reading.Day << ", " << reading.Year << "\n"
@@ -279,23 +290,17 @@ int PrintCareer(const BirthInput& input, const Options& options, std::ostream& o
         shown.sentences[a] = profile.Attributes[a].Sentence;
     const std::string report = ReportPlainText(ComposeReport(CareerReportEntries(reading, shown)));
 
+    JsonObject object;
     if (options.json) {
-        JsonObject object;
         object.add("kind", "career")
             .add("name", reading.Name)
             .add("date", IsoDate(input))
             .add("sign", reading.Sign)
             .add("text", WithNewLines(profile.Text))
             .addRaw("attributes", AttributesJson(profile.Attributes));
-        if (options.report)
-            object.add("report", report);
-        out << object.str() << "\n";
-        return kExitOk;
     }
-    if (options.report) {
-        out << report;
+    if (PrintJsonOrReport(object, report, options, out))
         return kExitOk;
-    }
     out << "Name: " << reading.Name << "\n"
         << "Date of Birth: " << reading.Month << " " << reading.Day << ", " << reading.Year << "\n"
         << "Sun Sign: " << reading.Sign << "\n\n"

@@ -18,14 +18,6 @@ QString PdfText(const QString& path) {
 
 class ReportPdf : public GuiTest {
 protected:
-    ToolWindow* report(int tool, const QString& name, int day, const QString& month, int year) {
-        ToolWindow* entry = openTool(tool);
-        enterBirthData(entry, name, day, month, year);
-        click("cmdProceed", entry);
-        click("cmdPrint",
-              toolWindow(tool == 0 ? "frmFinancialAstrologyDisplay" : "frmCareerAstrologyDisplay"));
-        return toolWindow(tool == 0 ? "frmFinancialAstrologySave" : "frmCareerAstrologySave");
-    }
     QTemporaryDir dir;
 };
 
@@ -47,7 +39,7 @@ TEST_F(ReportPdf, BothReportsAreWrittenAsPdfsHoldingTheirLines) {
     };
     for (const Case& c : cases) {
         const QString path = dir.filePath(QStringLiteral("report-%1.pdf").arg(c.tool));
-        ToolWindow* window = report(c.tool, c.name, 5, "March", 2000);
+        ToolWindow* window = openReport(c.tool, c.name, 5, "March", 2000);
         platform.saveAnswers = {path};
         click("cmdSavePdf", window);
         ASSERT_EQ(platform.saveRequests.size(), 1);
@@ -67,7 +59,7 @@ TEST_F(ReportPdf, BothReportsAreWrittenAsPdfsHoldingTheirLines) {
 }
 
 TEST_F(ReportPdf, AFailedWriteSaysWhyAndLeavesNoPartialFile) {
-    ToolWindow* window = report(0, "Ada", 5, "March", 2000);
+    ToolWindow* window = openReport(0, "Ada", 5, "March", 2000);
     const QString missing = dir.filePath("no-such-folder/report.pdf");
     platform.saveAnswers = {missing};
     click("cmdSavePdf", window);

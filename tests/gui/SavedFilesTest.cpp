@@ -28,15 +28,9 @@ protected:
     // Makes a reading in tool 0 or 1 and saves it from its report to `path`.
     void saveFrom(int tool, const QString& name, int day, const QString& month, int year,
                   const QString& path) {
-        ToolWindow* entry = openTool(tool);
-        enterBirthData(entry, name, day, month, year);
-        click("cmdProceed", entry);
-        const QString result =
-            tool == 0 ? "frmFinancialAstrologyDisplay" : "frmCareerAstrologyDisplay";
-        click("cmdPrint", toolWindow(result));
+        ToolWindow* report = openReport(tool, name, day, month, year);
         platform.saveAnswers = {path};
-        click("cmdSave",
-              toolWindow(tool == 0 ? "frmFinancialAstrologySave" : "frmCareerAstrologySave"));
+        click("cmdSave", report);
     }
     // Opens `path` from a fresh entry window of tool 0 or 1.
     ToolWindow* openFrom(int tool, const QString& path) {

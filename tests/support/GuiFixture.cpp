@@ -64,6 +64,17 @@ QStringList GuiTest::loadedToolWindows() const {
     return names;
 }
 
+ToolWindow* GuiTest::openReport(int tool, const QString& name, int day, const QString& month,
+                                int year) {
+    const bool financial = tool == 0;
+    ToolWindow* entry = openTool(tool);
+    enterBirthData(entry, name, day, month, year);
+    click("cmdProceed", entry);
+    click("cmdPrint",
+          toolWindow(financial ? "frmFinancialAstrologyDisplay" : "frmCareerAstrologyDisplay"));
+    return toolWindow(financial ? "frmFinancialAstrologySave" : "frmCareerAstrologySave");
+}
+
 void GuiTest::enterBirthData(ToolWindow* entry, const QString& name, int day, const QString& month,
                              int year) {
     ASSERT_NE(entry, nullptr);

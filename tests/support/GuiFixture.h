@@ -45,6 +45,10 @@ protected:
     QStringList loadedToolWindows() const;
     bool welcomeVisible() const { return main->isWelcomeVisible(); }
 
+    // Makes a Financial (tool 0) or Career (tool 1) reading and opens its report from the result
+    // window's Print button; returns the report window.
+    ToolWindow* openReport(int tool, const QString& name, int day, const QString& month, int year);
+
     // Fills the four entry controls of an entry window.
     void enterBirthData(ToolWindow* entry, const QString& name, int day, const QString& month,
                         int year);
