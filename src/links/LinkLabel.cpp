@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace orbika {
 
@@ -47,6 +49,19 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
     default:
         CachedLabel::keyPressEvent(event);
     }
+}
+
+// A focused link shows the usual focus frame around its text.
+void LinkLabel::paintEvent(QPaintEvent* event) {
+    CachedLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = textRect().adjusted(-2, -1, 2, 1).intersected(rect());
+    option.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 } // namespace orbika
