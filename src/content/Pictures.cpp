@@ -2,19 +2,20 @@
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QPainter>
-#include <QSvgRenderer>
+#include <QImageReader>
 #include <array>
 
 // The pictures live in a static library; make sure its resources are registered.
-static void InitContentResources() { Q_INIT_RESOURCE(content); }
+static void InitContentResources() {
+    Q_INIT_RESOURCE(content);
+}
 
 namespace orbika {
 
 namespace {
 
 constexpr std::array<const char*, 12> kSignFiles = {
-    "01-aries", "02-taurus",  "03-gemini",      "04-cancer",    "05-leo",       "06-virgo",
+    "01-aries", "02-taurus",  "03-gemini",      "04-cancer",    "05-leo",      "06-virgo",
     "07-libra", "08-scorpio", "09-sagittarius", "10-capricorn", "11-aquarius", "12-pisces"};
 
 // Every picture is read through this, so that the resources are registered first.
@@ -24,14 +25,14 @@ QString Resource(const QString& path) {
     return path;
 }
 
+// Drawn by Qt's SVG image plugin, which loads the SVG library the first time a large picture is
+// needed instead of at every start.
 QPixmap RenderSvg(const QString& path, int size) {
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    QPixmap pixmap(QSize(size, size) * ratio);
+    QImageReader reader(Resource(path), "svg");
+    reader.setScaledSize(QSize(size, size) * ratio);
+    QPixmap pixmap = QPixmap::fromImage(reader.read());
     pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(Resource(path));
-    QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(0, 0, size, size));
     return pixmap;
 }
 
@@ -40,9 +41,9 @@ QPixmap RenderSvg(const QString& path, int size) {
 QPixmap SignPicture(int signIndex, int size) {
     if (signIndex < 0 || signIndex >= int(kSignFiles.size()))
         return {};
-    return RenderSvg(QStringLiteral(":/signs/%1.svg")
-                         .arg(QLatin1String(kSignFiles[std::size_t(signIndex)])),
-                     size);
+    return RenderSvg(
+        QStringLiteral(":/signs/%1.svg").arg(QLatin1String(kSignFiles[std::size_t(signIndex)])),
+        size);
 }
 
 QPixmap SignDecoration(int signIndex, int size) {
@@ -58,7 +59,8 @@ QPixmap SignDecoration(int signIndex, int size) {
 QIcon AppIcon() {
     QIcon icon;
     for (const int size : {16, 32, 48, 64})
-        icon.addFile(Resource(QStringLiteral(":/icons/orbika-%1.png").arg(size)), QSize(size, size));
+        icon.addFile(Resource(QStringLiteral(":/icons/orbika-%1.png").arg(size)),
+                     QSize(size, size));
     return icon;
 }
 

@@ -115,9 +115,6 @@ QWidget* frmMDI::buildBannerStrip() {
         new LinkLabel(QStringLiteral("lblOrbikaBanner"), Q(MainBannerText()), m_bannerStrip);
     banner->setWordWrap(false);
     banner->setAlignment(Qt::AlignCenter);
-    QFont font = banner->font();
-    font.setBold(true);
-    banner->setFont(font);
     ConnectLink(banner, m_platform, Page::Home);
 
     auto* layout = new QHBoxLayout(m_bannerStrip);
@@ -183,7 +180,8 @@ QWidget* frmMDI::buildWelcomePanel() {
     m_picMain->setPalette(palette);
     m_picMain->installEventFilter(this);
 
-    QStringList texts = {tr("Welcome to Orbika Finance Astrology"), TwoLines(Q(content::kWelcomeIntro)),
+    QStringList texts = {tr("Welcome to Orbika Finance Astrology"),
+                         TwoLines(Q(content::kWelcomeIntro)),
                          tr("Orbika Finance Astrology includes the following programs")};
     for (const ReadingKindInfo& info : kReadingKinds)
         texts << Q(info.caption);
@@ -198,7 +196,7 @@ QWidget* frmMDI::buildWelcomePanel() {
     layout->setRowStretch(0, 1);
     int row = 1;
     for (int index = 0; index < int(texts.size()); ++index) {
-        auto* caption = new QLabel(texts[index], m_picMain);
+        auto* caption = new CachedLabel(texts[index], m_picMain);
         caption->setObjectName(IndexedName("lblCaption", index));
         caption->setAlignment(Qt::AlignCenter);
         caption->setMouseTracking(true);
@@ -207,8 +205,6 @@ QWidget* frmMDI::buildWelcomePanel() {
         if (index == 0) {
             font.setBold(true);
             font.setPointSizeF(font.pointSizeF() * 1.6);
-        } else if (index == 2) {
-            font.setBold(true);
         } else if (index >= kCaptionIndexOffset) {
             caption->setForegroundRole(QPalette::Link);
             caption->setCursor(Qt::PointingHandCursor);
@@ -236,7 +232,8 @@ QWidget* frmMDI::buildBottomStrip() {
     strip->setObjectName(QStringLiteral("PicCoBrand"));
     strip->setMinimumHeight(kBottomStripHeight);
 
-    auto* offer = new LinkLabel(QStringLiteral("Label7"), TwoLines(Q(content::kFullBrandOffer)), strip);
+    auto* offer =
+        new LinkLabel(QStringLiteral("Label7"), TwoLines(Q(content::kFullBrandOffer)), strip);
     offer->setWordWrap(false);
     offer->setAccessibleName(Q(content::kFullBrandOffer));
     ConnectLink(offer, m_platform, Page::FullBrand);
