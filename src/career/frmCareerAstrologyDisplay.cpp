@@ -82,12 +82,14 @@ frmCareerAstrologyDisplay::frmCareerAstrologyDisplay(ToolHost& host, ToolWindow*
         QFont bold = label->font();
         bold.setBold(true);
         label->setFont(bold);
-        m_lblDisplay[std::size_t(k)] = MakeLabel(frame, IndexedName("lblDisplay", k), tr("-"));
-        m_lblDisplay[std::size_t(k)]->setWordWrap(true);
+        CachedLabel* sentence = MakeLabel(frame, IndexedName("lblDisplay", k), tr("-"));
+        sentence->setWordWrap(true);
+        sentence->setPrefersOneLine(true);
+        m_lblDisplay[std::size_t(k)] = sentence;
         const int column = k <= 6 ? 0 : 1;
         const int row = ((k - 1) % 6) * 2;
         attributes->addWidget(label, row, column);
-        attributes->addWidget(m_lblDisplay[std::size_t(k)], row + 1, column);
+        attributes->addWidget(sentence, row + 1, column);
     }
     attributes->setColumnStretch(0, 1);
     attributes->setColumnStretch(1, 1);

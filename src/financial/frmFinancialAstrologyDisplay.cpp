@@ -212,6 +212,7 @@ QWidget* frmFinancialAstrologyDisplay::buildFinancialPage() {
         label->setFont(bold);
         auto* sentence = MakeLabel(page, IndexedName("lblFinancialProfileAttributes", i));
         sentence->setWordWrap(true);
+        sentence->setPrefersOneLine(true);
         rows->addWidget(label, i, 0);
         rows->addWidget(sentence, i, 1);
         m_lblLabel[std::size_t(i)] = label;

@@ -89,7 +89,7 @@ QSize CachedLabel::ownSizeHint() const {
     const QMargins margins = contentsMargins();
     const QSize extra(margins.left() + margins.right(), margins.top() + margins.bottom());
     QSize size;
-    if (!wordWrap()) {
+    if (!wordWrap() || m_prefersOneLine) {
         size = layOut(QWIDGETSIZE_MAX);
     } else {
         const QFontMetrics metrics(font(), this);
@@ -148,6 +148,14 @@ int CachedLabel::heightForWidth(int width) const {
         m_heightForWidth.clear();
     m_heightForWidth.insert(width, height);
     return height;
+}
+
+void CachedLabel::setPrefersOneLine(bool prefers) {
+    if (prefers == m_prefersOneLine)
+        return;
+    m_prefersOneLine = prefers;
+    dropHints();
+    updateGeometry();
 }
 
 QRect CachedLabel::textRect() const {

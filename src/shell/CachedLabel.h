@@ -26,6 +26,11 @@ public:
     QSize minimumSizeHint() const override;
     int heightForWidth(int width) const override;
 
+    // For a wrapped sentence that fits on one line where it stands: the label asks for the width
+    // of its text on one line instead of QLabel's narrow block of lines (which makes a window
+    // needlessly tall), and still wraps when it is given less.
+    void setPrefersOneLine(bool prefers);
+
 protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -46,6 +51,7 @@ private:
     QSize ownMinimumSizeHint() const;
 
     // What the hints were computed for; QLabel's setters are not virtual, so compare instead.
+    bool m_prefersOneLine = false;
     mutable bool m_valid = false;
     mutable bool m_hintedPlain = false;
     mutable QString m_hintedText;

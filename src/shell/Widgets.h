@@ -17,7 +17,8 @@ inline QPushButton* MakeButton(QWidget* parent, const char* objectName, const QS
     return button;
 }
 
-inline QLabel* MakeLabel(QWidget* parent, const QString& objectName, const QString& text = {}) {
+inline CachedLabel* MakeLabel(QWidget* parent, const QString& objectName,
+                              const QString& text = {}) {
     auto* label = new CachedLabel(text, parent);
     label->setObjectName(objectName);
     return label;

@@ -78,6 +78,22 @@ TEST(CachedLabel, SizesAndDrawsLikeQLabel) {
     }
 }
 
+// A sentence that prefers one line asks for one line, however long, and still wraps when
+// given less; QLabel would ask for a narrow block of two or three lines.
+TEST(CachedLabel, ASentenceThatPrefersOneLineAsksForOneLine) {
+    CachedLabel sentence(QStringLiteral("You do not know the meaning of saving money and it is "
+                                        "spent before it comes in."));
+    sentence.setWordWrap(true);
+    const int lineHeight = sentence.heightForWidth(QWIDGETSIZE_MAX);
+    ASSERT_GT(sentence.sizeHint().height(), lineHeight) << "QLabel's own answer, for contrast";
+
+    sentence.setPrefersOneLine(true);
+    EXPECT_EQ(sentence.sizeHint().height(), lineHeight);
+    EXPECT_EQ(sentence.heightForWidth(sentence.sizeHint().width()), lineHeight);
+    EXPECT_GT(sentence.heightForWidth(sentence.sizeHint().width() / 2), lineHeight);
+    EXPECT_LT(sentence.minimumSizeHint().width(), sentence.sizeHint().width() / 4);
+}
+
 // A focused link is drawn with a frame around its text, so that keyboard users see it.
 TEST(CachedLabel, FocusedLinkShowsAFrame) {
     QWidget window;
