@@ -105,11 +105,7 @@ frmCareerAstrologyDisplay::frmCareerAstrologyDisplay(ToolHost& host, ToolWindow*
     connect(print, &QPushButton::clicked, this, &frmCareerAstrologyDisplay::cmdPrint_Click);
     connect(back, &QPushButton::clicked, this, &frmCareerAstrologyDisplay::cmdBack_Click);
     connect(exit, &QPushButton::clicked, this, &frmCareerAstrologyDisplay::cmdExit_Click);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(print);
-    buttons->addWidget(back);
-    buttons->addWidget(exit);
+    QHBoxLayout* buttons = ButtonRow({print, back, exit});
 
     QVBoxLayout* layout = bodyLayout();
     layout->addWidget(frame);

@@ -103,11 +103,7 @@ frmFinancialAstrologyDisplay::frmFinancialAstrologyDisplay(ToolHost& host, ToolW
             &frmFinancialAstrologyDisplay::cmdPrint_Click);
     connect(back, &QPushButton::clicked, this, &frmFinancialAstrologyDisplay::cmdBack_Click);
     connect(exit, &QPushButton::clicked, this, &frmFinancialAstrologyDisplay::cmdExit_Click);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(printButton);
-    buttons->addWidget(back);
-    buttons->addWidget(exit);
+    QHBoxLayout* buttons = ButtonRow({printButton, back, exit});
 
     auto* banner =
         CreateForumBanner(page, host.platform(), QStringLiteral("Label61"), Q(ForumBannerText()));

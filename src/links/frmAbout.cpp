@@ -6,6 +6,7 @@
 #include "modHelp.h"
 #include "platform/Text.h"
 #include "shell/ReadingKinds.h"
+#include "shell/Widgets.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -63,9 +64,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent) {
     auto* header = new QHBoxLayout;
     header->addWidget(picture, 0, Qt::AlignTop);
     header->addWidget(title, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
+    QHBoxLayout* buttons = ButtonRow({ok});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(header);

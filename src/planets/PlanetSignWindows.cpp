@@ -60,10 +60,7 @@ PlanetSignEntryWindow::PlanetSignEntryWindow(ToolHost& host, ReadingKind kind)
     // Enter in the name box asks for the reading, as the button does.
     connect(m_entry->txtName(), &QLineEdit::returnPressed, next, &QPushButton::click);
     QWidget::setTabOrder(next, exit);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(next);
-    buttons->addWidget(exit);
+    QHBoxLayout* buttons = ButtonRow({next, exit});
     auto* detailsLayout = new QVBoxLayout(details);
     detailsLayout->addWidget(m_entry->widget());
     detailsLayout->addLayout(buttons);
@@ -147,10 +144,7 @@ PlanetSignResultWindow::PlanetSignResultWindow(ToolHost& host, const PlanetReadi
     auto* exit = MakeButton(page, "cmdExit", tr("&Exit"));
     connect(back, &QPushButton::clicked, this, &PlanetSignResultWindow::cmdBack_Click);
     connect(exit, &QPushButton::clicked, this, &PlanetSignResultWindow::cmdExit_Click);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(back);
-    buttons->addWidget(exit);
+    QHBoxLayout* buttons = ButtonRow({back, exit});
 
     QVBoxLayout* layout = bodyLayout();
     layout->addWidget(frame);

@@ -60,12 +60,8 @@ ReportWindow::ReportWindow(ToolHost& host, ReadingKind kind, const QString& obje
     connect(save, &QPushButton::clicked, this, &ReportWindow::cmdSave_Click);
     connect(savePdf, &QPushButton::clicked, this, &ReportWindow::cmdSavePdf_Click);
     connect(print, &QPushButton::clicked, this, &ReportWindow::cmdPrint_Click);
-    auto* buttons = new QHBoxLayout;
+    QHBoxLayout* buttons = ButtonRow({save, savePdf, print});
     buttons->setObjectName(QStringLiteral("buttonRow"));
-    buttons->addStretch(1);
-    buttons->addWidget(save);
-    buttons->addWidget(savePdf);
-    buttons->addWidget(print);
 
     QVBoxLayout* layout = bodyLayout();
     layout->addWidget(m_rtb, 1);

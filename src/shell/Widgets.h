@@ -3,9 +3,12 @@
 
 #include "shell/CachedLabel.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QString>
+
+#include <initializer_list>
 
 namespace orbika {
 
@@ -22,6 +25,15 @@ inline CachedLabel* MakeLabel(QWidget* parent, const QString& objectName,
     auto* label = new CachedLabel(text, parent);
     label->setObjectName(objectName);
     return label;
+}
+
+// A row of buttons standing at its right end, in the order given.
+inline QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QPushButton* button : buttons)
+        row->addWidget(button);
+    return row;
 }
 
 // The text on two lines, broken at the blank nearest its middle. Used for the main window's long
