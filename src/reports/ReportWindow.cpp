@@ -53,6 +53,7 @@ ReportWindow::ReportWindow(ToolHost& host, ReadingKind kind, const QString& obje
     m_rtb->document()->setDefaultFont(verdana);
     m_rtb->setCurrentFont(verdana);
     EmptyClipboardOnUse(m_rtb, host.platform());
+    InstallLinkHandler(m_rtb, host.platform());
 
     auto* save = MakeButton(page, "cmdSave", tr("&Save"));
     auto* savePdf = MakeButton(page, "cmdSavePdf", tr("Save as P&DF"));
@@ -140,7 +141,6 @@ frmFinancialAstrologySave::frmFinancialAstrologySave(ToolHost& host, ToolWindow*
     : ReportWindow(host, ReadingKind::Financial, QStringLiteral("frmFinancialAstrologySave"),
                    QStringLiteral("Label61"), Q(ForumBannerText()), result,
                    std::move(reopenResult)) {
-    InstallLinkHandler(richText(), host.platform());
     compose(ComposeReport(FinancialReportEntries(host.readings().financial)));
 }
 
@@ -156,8 +156,6 @@ frmCareerAstrologySave::frmCareerAstrologySave(ToolHost& host, ToolWindow* resul
     : ReportWindow(host, ReadingKind::Career, QStringLiteral("frmCareerAstrologySave"),
                    QStringLiteral("Label14"), Q(CareerForumBannerText()), result,
                    std::move(reopenResult)) {
-    InstallLinkHandler(richText(), host.platform());
-    richText()->clear();
     compose(ComposeReport(CareerReportEntries(host.readings().career, shown)));
 }
 

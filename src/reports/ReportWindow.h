@@ -21,8 +21,6 @@ void InsertReportRuns(QTextDocument& document, const std::vector<ReportRun>& run
 class ReportWindow : public ToolWindow {
     Q_OBJECT
 public:
-    QTextEdit* richText() const { return m_rtb; }
-
     void cmdPrint_Click();
     void cmdSave_Click();
     void cmdSavePdf_Click();
