@@ -13,7 +13,13 @@ namespace orbika {
 
 namespace {
 constexpr int kWidthsKept = 8;
+
+// The room the contents margins take, across and down.
+QSize MarginsSize(const QWidget& widget) {
+    const QMargins margins = widget.contentsMargins();
+    return {margins.left() + margins.right(), margins.top() + margins.bottom()};
 }
+} // namespace
 
 CachedLabel::CachedLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
 
@@ -86,8 +92,7 @@ QSize CachedLabel::layOut(int width) const {
 // The same answers QLabel gives for wrapped text: about 80 characters wide, narrowed to a half
 // or a quarter while the text would take fewer than four or two lines.
 QSize CachedLabel::ownSizeHint() const {
-    const QMargins margins = contentsMargins();
-    const QSize extra(margins.left() + margins.right(), margins.top() + margins.bottom());
+    const QSize extra = MarginsSize(*this);
     QSize size;
     if (!wordWrap() || m_prefersOneLine) {
         size = layOut(QWIDGETSIZE_MAX);
@@ -108,8 +113,7 @@ QSize CachedLabel::ownMinimumSizeHint() const {
     const QSize hint = sizeHint();
     if (!wordWrap())
         return hint;
-    const QMargins margins = contentsMargins();
-    const QSize extra(margins.left() + margins.right(), margins.top() + margins.bottom());
+    const QSize extra = MarginsSize(*this);
     QSize size(layOut(0).width(), layOut(QWIDGETSIZE_MAX).height());
     size = (size + extra).expandedTo(minimumSize());
     size.setHeight(std::min(size.height(), hint.height()));
@@ -136,11 +140,9 @@ int CachedLabel::heightForWidth(int width) const {
         return *found;
     int height = 0;
     if (drawsOwnText()) {
-        const QMargins margins = contentsMargins();
-        const int textWidth =
-            wordWrap() ? width - margins.left() - margins.right() : QWIDGETSIZE_MAX;
-        height = std::max(layOut(textWidth).height() + margins.top() + margins.bottom(),
-                          minimumHeight());
+        const QSize extra = MarginsSize(*this);
+        const int textWidth = wordWrap() ? width - extra.width() : QWIDGETSIZE_MAX;
+        height = std::max(layOut(textWidth).height() + extra.height(), minimumHeight());
     } else {
         height = QLabel::heightForWidth(width);
     }
