@@ -90,6 +90,11 @@ void frmCareerAstrologyMain::cmdOpen_Click() {
         cmdProceed_Click();
 }
 
+void frmCareerAstrologyMain::openSavedFile(const QString& path) {
+    if (OpenReadingFile(host().platform(), this, CareerFileKind(), path, *m_entry))
+        cmdProceed_Click();
+}
+
 void frmCareerAstrologyMain::cmdProceed_Click() {
     if (!m_entry->validate(NameRule::Career))
         return;

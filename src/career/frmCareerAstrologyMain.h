@@ -22,6 +22,8 @@ public:
 
     void cmdProceed_Click();
     void cmdOpen_Click();
+    // Open with the file already chosen, as when the program is started with it.
+    void openSavedFile(const QString& path);
     // Writes the sign's profile into the result window, loading it first if needed; an unknown
     // sign writes nothing.
     void DisplayCareerProfile(const std::string& sign);

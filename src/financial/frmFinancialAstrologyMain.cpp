@@ -63,6 +63,11 @@ void frmFinancialAstrologyMain::cmdOpen_Click() {
         cmdProceed_Click();
 }
 
+void frmFinancialAstrologyMain::openSavedFile(const QString& path) {
+    if (OpenReadingFile(host().platform(), this, FinancialFileKind(), path, *m_entry))
+        cmdProceed_Click();
+}
+
 void frmFinancialAstrologyMain::cmdProceed_Click() {
     if (!m_entry->validate(NameRule::Financial))
         return;

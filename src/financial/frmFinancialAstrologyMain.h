@@ -24,6 +24,8 @@ public:
 
     void cmdProceed_Click();
     void cmdOpen_Click();
+    // Open with the file already chosen, as when the program is started with it.
+    void openSavedFile(const QString& path);
 
 private:
     BirthEntryControls* m_entry;

@@ -10,6 +10,7 @@ class QLabel;
 class QMdiArea;
 class QPushButton;
 class QStackedWidget;
+class QTimer;
 
 namespace orbika {
 
@@ -42,6 +43,14 @@ public:
     void cmdSelectOption_Click(int index);
     void lblCaption_Click(int index);
 
+    // Opens a saved reading in its tool as the tool's Open button does, with the file chosen.
+    void openSavedReading(const QString& path);
+    // Brings the window to the front of the desktop and gives it the keyboard.
+    void comeForward();
+    // A later start of the program: come forward and open its file, if it gave one. While a
+    // modal dialog is up, the file waits until it is closed.
+    void laterStart(const QString& file);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -53,6 +62,8 @@ private:
     QWidget* buildWelcomePanel();
     QWidget* buildBottomStrip();
     void setCaptionUnderlined(QLabel* caption, bool underlined);
+    ToolWindow* openTool(int index);
+    void openPendingFile();
 
     Platform& m_platform;
     ReadingState m_readings;
@@ -62,6 +73,8 @@ private:
     QMdiArea* m_mdiArea = nullptr;
     std::array<QPushButton*, 6> m_cmdSelectOption{};
     std::array<QLabel*, 9> m_lblCaption{};
+    QString m_pendingFile;
+    QTimer* m_pendingTimer = nullptr;
 };
 
 } // namespace orbika
