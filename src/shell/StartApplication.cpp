@@ -14,8 +14,14 @@ namespace orbika {
 
 std::unique_ptr<frmMDI> StartApplication(Platform& platform, const QString& file) {
     if (platform.otherInstanceRunning()) {
-        if (!platform.handToRunningInstance(file) || file.isEmpty())
+        // Without a file the message comes first: the running copy, coming forward, would take
+        // the keyboard from the message box.
+        if (file.isEmpty()) {
             ShowMessage(platform, nullptr, kAlreadyRunningMessage, MessageIcon::Information);
+            platform.handToRunningInstance(file);
+        } else if (!platform.handToRunningInstance(file)) {
+            ShowMessage(platform, nullptr, kAlreadyRunningMessage, MessageIcon::Information);
+        }
         return nullptr;
     }
     // Listen at once: a later start may knock while the update reminder is still up, and its

@@ -12,8 +12,9 @@ inline constexpr const char* kAlreadyRunningMessage = "Application is already ru
 
 // The start-up sequence: the single-instance test, the update reminder, then the main window,
 // shown maximised, and the saved reading `file` opened in its tool when one is given. When
-// another instance is running, it is asked to come forward and open the file instead, and no
-// window is returned; without a file, or when it cannot be reached, the message says it runs.
+// another instance is running, it is asked to open the file instead and no window is returned;
+// without a file, the message says it runs and, once closed, the running copy comes forward.
+// A running copy that cannot be reached is only reported.
 std::unique_ptr<frmMDI> StartApplication(Platform& platform, const QString& file = {});
 
 } // namespace orbika
