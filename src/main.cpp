@@ -20,6 +20,24 @@ namespace {
 
 constexpr int kUsageError = 2;
 
+struct QtOption {
+    const char* name;
+    bool takesValue;
+};
+
+// The command-line options QGuiApplication and QApplication take themselves.
+constexpr QtOption kQtOptions[] = {
+    {"platform", true},        {"platformpluginpath", true},
+    {"platformtheme", true},   {"plugin", true},
+    {"qwindowgeometry", true}, {"qwindowicon", true},
+    {"qwindowtitle", true},    {"display", true},
+    {"geometry", true},        {"style", true},
+    {"stylesheet", true},      {"session", true},
+    {"reverse", false},        {"widgetcount", false},
+    {"nograb", false},         {"dograb", false},
+    {"sync", false},
+};
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -40,6 +58,15 @@ int main(int argc, char* argv[]) {
                                   QStringLiteral("Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    // Qt's own options stay usable (-platform wayland, -style fusion); QApplication reads them.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const auto& [name, takesValue] : kQtOptions) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        if (takesValue)
+            option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("A saved reading (.zod or .cwc) to open."),
                                  QStringLiteral("[FILE]"));

@@ -191,6 +191,11 @@ TEST(CommandLine, HelpVersionAndBadOptionsOpenNoWindow) {
              Case{"help", {"--help"}, 0, "Usage: orbika [options] [FILE]", ""},
              Case{"short help", {"-h"}, 0, "--version", ""},
              Case{"version", {"--version"}, 0, "orbika 1.15\n", ""},
+             Case{"Qt's own options",
+                  {"-platform", "xcb", "-style=fusion", "-v"},
+                  0,
+                  "orbika 1.15\n",
+                  ""},
              Case{"unknown option", {"--frobnicate"}, 2, "", "Unknown option 'frobnicate'"},
              Case{"two files", {"a.zod", "b.zod"}, 2, "", "Usage: orbika"},
          }) {
