@@ -85,13 +85,13 @@ void frmCareerAstrologyMain::DisplayCareerProfile(const std::string& sign) {
         display->showProfile(*profile);
 }
 
-void frmCareerAstrologyMain::cmdOpen_Click() {
-    if (OpenReading(host().platform(), this, CareerFileKind(), *m_entry))
+void frmCareerAstrologyMain::openSavedFile(const QString& path) {
+    if (OpenReadingFile(host().platform(), this, CareerFileKind(), path, *m_entry))
         cmdProceed_Click();
 }
 
-void frmCareerAstrologyMain::openSavedFile(const QString& path) {
-    if (OpenReadingFile(host().platform(), this, CareerFileKind(), path, *m_entry))
+void frmCareerAstrologyMain::cmdOpen_Click() {
+    if (OpenReading(host().platform(), this, CareerFileKind(), *m_entry))
         cmdProceed_Click();
 }
 

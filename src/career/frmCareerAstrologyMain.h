@@ -20,10 +20,10 @@ public:
     BirthEntryControls& entry() const { return *m_entry; }
     frmCareerAstrologyDisplay* displayWindow() const { return m_display; }
 
-    void cmdProceed_Click();
-    void cmdOpen_Click();
     // Open with the file already chosen, as when the program is started with it.
     void openSavedFile(const QString& path);
+    void cmdProceed_Click();
+    void cmdOpen_Click();
     // Writes the sign's profile into the result window, loading it first if needed; an unknown
     // sign writes nothing.
     void DisplayCareerProfile(const std::string& sign);

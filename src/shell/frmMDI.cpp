@@ -24,7 +24,6 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <utility>
 
 namespace orbika {
 
@@ -362,7 +361,9 @@ void frmMDI::openPendingFile() {
     }
     if (m_pendingTimer)
         m_pendingTimer->stop();
-    openSavedReading(std::exchange(m_pendingFile, QString()));
+    const QString file = m_pendingFile;
+    m_pendingFile.clear();
+    openSavedReading(file);
 }
 
 void frmMDI::lblCaption_Click(int index) {

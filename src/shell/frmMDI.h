@@ -57,24 +57,24 @@ protected:
 
 private:
     void buildMenus();
+    ToolWindow* openTool(int index);
+    void openPendingFile();
     QWidget* buildBannerStrip();
     QWidget* buildToolStrip();
     QWidget* buildWelcomePanel();
     QWidget* buildBottomStrip();
     void setCaptionUnderlined(QLabel* caption, bool underlined);
-    ToolWindow* openTool(int index);
-    void openPendingFile();
 
     Platform& m_platform;
     ReadingState m_readings;
     QStackedWidget* m_stack = nullptr;
+    QString m_pendingFile; // handed over by a later start, waiting for a modal dialog to close
+    QTimer* m_pendingTimer = nullptr;
     QWidget* m_picMain = nullptr;
     QWidget* m_bannerStrip = nullptr;
     QMdiArea* m_mdiArea = nullptr;
     std::array<QPushButton*, 6> m_cmdSelectOption{};
     std::array<QLabel*, 9> m_lblCaption{};
-    QString m_pendingFile;
-    QTimer* m_pendingTimer = nullptr;
 };
 
 } // namespace orbika
