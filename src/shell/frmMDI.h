@@ -4,13 +4,13 @@
 #include "ToolHost.h"
 
 #include <QMainWindow>
+#include <QTimer>
 #include <array>
 
 class QLabel;
 class QMdiArea;
 class QPushButton;
 class QStackedWidget;
-class QTimer;
 
 namespace orbika {
 
