@@ -85,6 +85,11 @@ void frmCareerAstrologyMain::DisplayCareerProfile(const std::string& sign) {
         display->showProfile(*profile);
 }
 
+void frmCareerAstrologyMain::openSavedFile(const QString& path) {
+    if (OpenReadingFile(host().platform(), this, CareerFileKind(), path, *m_entry))
+        cmdProceed_Click();
+}
+
 void frmCareerAstrologyMain::cmdOpen_Click() {
     if (OpenReading(host().platform(), this, CareerFileKind(), *m_entry))
         cmdProceed_Click();

@@ -20,6 +20,8 @@ public:
     BirthEntryControls& entry() const { return *m_entry; }
     frmCareerAstrologyDisplay* displayWindow() const { return m_display; }
 
+    // Open with the file already chosen, as when the program is started with it.
+    void openSavedFile(const QString& path);
     void cmdProceed_Click();
     void cmdOpen_Click();
     // Writes the sign's profile into the result window, loading it first if needed; an unknown

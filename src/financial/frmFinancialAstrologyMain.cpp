@@ -58,6 +58,11 @@ frmFinancialAstrologyMain::frmFinancialAstrologyMain(ToolHost& host)
     m_entry->txtName()->setFocus();
 }
 
+void frmFinancialAstrologyMain::openSavedFile(const QString& path) {
+    if (OpenReadingFile(host().platform(), this, FinancialFileKind(), path, *m_entry))
+        cmdProceed_Click();
+}
+
 void frmFinancialAstrologyMain::cmdOpen_Click() {
     if (OpenReading(host().platform(), this, FinancialFileKind(), *m_entry))
         cmdProceed_Click();

@@ -22,6 +22,8 @@ public:
     BirthEntryControls& entry() const { return *m_entry; }
     frmFinancialAstrologyDisplay* displayWindow() const { return m_display; }
 
+    // Open with the file already chosen, as when the program is started with it.
+    void openSavedFile(const QString& path);
     void cmdProceed_Click();
     void cmdOpen_Click();
 

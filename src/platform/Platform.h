@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QSize>
 #include <QString>
+#include <functional>
 
 class QDialog;
 class QTextDocument;
@@ -20,8 +21,9 @@ enum class MessageResult { Ok, Yes, No };
 
 struct FileDialogRequest {
     QString title;
-    QString filter;        // one filter, "Description (*.ext)"
-    QString defaultSuffix; // added to a typed name that has no extension
+    QString filter;             // one filter, "Description (*.ext)"
+    QString defaultSuffix;      // added to a typed name that has no extension
+    QString suggestedName = {}; // the file name the save dialog offers; empty for none
 };
 
 class Platform {
@@ -34,7 +36,8 @@ public:
     virtual void runModal(QDialog& dialog) = 0;
 
     // The chosen path, or an empty text when the user cancels. The save dialog asks before
-    // overwriting; the open dialog accepts only an existing file.
+    // overwriting; the open dialog accepts only an existing file. Both start in the folder last
+    // chosen in this run, or else in the user's documents folder.
     virtual QString openFileName(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual QString saveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
 
@@ -56,6 +59,12 @@ public:
     // True when another instance of the program holds the single-instance lock. The first caller
     // takes the lock and keeps it until the platform object goes away.
     virtual bool otherInstanceRunning() = 0;
+    // Asks the running instance to come forward and, when `file` is not empty, to open it. False
+    // when no running instance took the request.
+    virtual bool handToRunningInstance(const QString& file) = 0;
+    // Once this instance holds the lock: calls `onRequest` for each request a later start hands
+    // over, with the absolute path of the file to open, or an empty text for none.
+    virtual void listenForLaterStarts(std::function<void(const QString& file)> onRequest) = 0;
 };
 
 // A message box titled with the application title.

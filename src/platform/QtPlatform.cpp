@@ -1,10 +1,13 @@
 #include "QtPlatform.h"
 
+#include "InstanceChannel.h"
+
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrinter>
@@ -33,23 +36,37 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-QString RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
-    QFileDialog dialog(parent, request.title);
+QString DocumentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // Without xdg-user-dirs the documents folder may never have been made.
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
+}
+
+} // namespace
+
+QString QtPlatform::runFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
+    if (m_dialogFolder.isEmpty())
+        m_dialogFolder = DocumentsFolder();
+    QFileDialog dialog(parent, request.title, m_dialogFolder);
     dialog.setNameFilter(request.filter);
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
+        if (!request.suggestedName.isEmpty())
+            dialog.selectFile(request.suggestedName);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().constFirst();
+    const QString path = dialog.selectedFiles().constFirst();
+    m_dialogFolder = QFileInfo(path).absolutePath();
+    return path;
 }
-
-} // namespace
 
 QtPlatform::QtPlatform(QString lockFolder) : m_lockFolder(std::move(lockFolder)) {
     if (m_lockFolder.isEmpty())
@@ -82,11 +99,11 @@ void QtPlatform::runModal(QDialog& dialog) {
 }
 
 QString QtPlatform::openFileName(QWidget* parent, const FileDialogRequest& request) {
-    return RunFileDialog(parent, request, false);
+    return runFileDialog(parent, request, false);
 }
 
 QString QtPlatform::saveFileName(QWidget* parent, const FileDialogRequest& request) {
-    return RunFileDialog(parent, request, true);
+    return runFileDialog(parent, request, true);
 }
 
 void QtPlatform::clearClipboard() {
@@ -155,6 +172,22 @@ bool QtPlatform::otherInstanceRunning() {
     // Only a live holder counts; a folder we cannot write to must not keep the program from
     // starting.
     return lock->error() == QLockFile::LockFailedError;
+}
+
+QString QtPlatform::socketPath() const {
+    return QDir(m_lockFolder).filePath(QStringLiteral("orbika.socket"));
+}
+
+bool QtPlatform::handToRunningInstance(const QString& file) {
+    return SendHandOver(socketPath(), file);
+}
+
+void QtPlatform::listenForLaterStarts(std::function<void(const QString&)> onRequest) {
+    if (!m_lock || m_server)
+        return;
+    m_server = std::make_unique<InstanceServer>(socketPath(), std::move(onRequest));
+    // Without the socket the program still runs; later starts then only say it is running.
+    m_server->listen();
 }
 
 } // namespace orbika

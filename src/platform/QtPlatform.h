@@ -7,6 +7,8 @@
 
 namespace orbika {
 
+class InstanceServer;
+
 class QtPlatform final : public Platform {
 public:
     // `lockFolder` holds the single-instance lock; by default the user's runtime folder.
@@ -28,12 +30,19 @@ public:
     QSize screenSize() override;
     QDate today() override;
     bool otherInstanceRunning() override;
+    bool handToRunningInstance(const QString& file) override;
+    void listenForLaterStarts(std::function<void(const QString&)> onRequest) override;
 
     static QString defaultLockFolder();
 
 private:
+    QString runFileDialog(QWidget* parent, const FileDialogRequest& request, bool save);
+    QString socketPath() const;
+
     QString m_lockFolder;
     std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<InstanceServer> m_server;
+    QString m_dialogFolder; // where the file dialogs start; empty until first asked
 };
 
 } // namespace orbika

@@ -6,6 +6,7 @@
 #include "links/modBanners.h"
 #include "modRTB.h"
 #include "platform/ClipboardEmptier.h"
+#include "platform/FileNames.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
 #include "shell/ReadingState.h"
@@ -107,7 +108,8 @@ void ReportWindow::cmdSave_Click() {
 void ReportWindow::cmdSavePdf_Click() {
     Platform& platform = host().platform();
     const QString path = platform.saveFileName(
-        this, {tr("Save Report as PDF"), tr("PDF documents (*.pdf)"), QStringLiteral("pdf")});
+        this, {tr("Save Report as PDF"), tr("PDF documents (*.pdf)"), QStringLiteral("pdf"),
+               SuggestedFileName(savedLines()[0], QStringLiteral("pdf"))});
     if (path.isEmpty())
         return;
     QString reason;

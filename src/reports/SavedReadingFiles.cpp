@@ -3,6 +3,7 @@
 #include "birth/BirthEntryControls.h"
 #include "modCodePage.h"
 #include "modSavedReading.h"
+#include "platform/FileNames.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
 
@@ -48,7 +49,8 @@ const SavedFileKind& CareerFileKind() {
 bool SaveReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
                  const std::array<QString, 4>& lines) {
     const QString path =
-        platform.saveFileName(window, {kind.saveTitle, kind.saveFilter, kind.extension});
+        platform.saveFileName(window, {kind.saveTitle, kind.saveFilter, kind.extension,
+                                       SuggestedFileName(lines[0], kind.extension)});
     if (path.isEmpty())
         return false;
 
@@ -92,6 +94,11 @@ bool OpenReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
         window, {QStringLiteral("Select the source file"), kind.openFilter, kind.extension});
     if (path.isEmpty())
         return false;
+    return OpenReadingFile(platform, window, kind, path, entry);
+}
+
+bool OpenReadingFile(Platform& platform, QWidget* window, const SavedFileKind& kind,
+                     const QString& path, BirthEntryControls& entry) {
     auto refuse = [&] {
         ShowMessage(platform, window, kMsgCheckFile, MessageIcon::Error);
         return false;

@@ -34,5 +34,8 @@ bool SaveReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
 // File." and changes nothing. True when the controls were filled: the caller then proceeds.
 bool OpenReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
                  BirthEntryControls& entry);
+// The same for a file already chosen, as when the program is started with one.
+bool OpenReadingFile(Platform& platform, QWidget* window, const SavedFileKind& kind,
+                     const QString& path, BirthEntryControls& entry);
 
 } // namespace orbika

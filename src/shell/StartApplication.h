@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <memory>
 
 namespace orbika {
@@ -10,7 +11,10 @@ class frmMDI;
 inline constexpr const char* kAlreadyRunningMessage = "Application is already running";
 
 // The start-up sequence: the single-instance test, the update reminder, then the main window,
-// shown maximised. Returns no window when another instance is running (after saying so).
-std::unique_ptr<frmMDI> StartApplication(Platform& platform);
+// shown maximised, and the saved reading `file` opened in its tool when one is given. When
+// another instance is running, it is asked to open the file instead and no window is returned;
+// without a file, the message says it runs and, once closed, the running copy comes forward.
+// A running copy that cannot be reached is only reported.
+std::unique_ptr<frmMDI> StartApplication(Platform& platform, const QString& file = {});
 
 } // namespace orbika

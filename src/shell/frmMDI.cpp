@@ -9,8 +9,10 @@
 #include "links/modHelp.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
+#include "reports/SavedReadingFiles.h"
 #include "shell/Widgets.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -299,13 +301,68 @@ void frmMDI::closeAllToolWindows() {
 }
 
 void frmMDI::cmdSelectOption_Click(int index) {
+    openTool(index);
+}
+
+ToolWindow* frmMDI::openTool(int index) {
     if (index < 0 || index >= int(kReadingKinds.size()))
-        return;
+        return nullptr;
     closeAllToolWindows();
     setWelcomeVisible(false);
     ToolWindow* entry = CreateEntryWindow(kReadingKinds[std::size_t(index)].kind, *this);
     addToolWindow(entry);
     bringIntoView(entry);
+    return entry;
+}
+
+void frmMDI::openSavedReading(const QString& path) {
+    const std::optional<ReadingKind> kind = ToolOfSavedReading(path);
+    if (!kind) {
+        // No tool takes the file: the message Open gives for a wrong extension, nothing else.
+        ShowMessage(m_platform, this, kMsgCheckFile, MessageIcon::Error);
+        return;
+    }
+    if (ToolWindow* entry = openTool(int(*kind)))
+        OpenSavedReading(*entry, path);
+}
+
+void frmMDI::comeForward() {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
+}
+
+void frmMDI::laterStart(const QString& file) {
+    comeForward();
+    if (file.isEmpty())
+        return;
+    // Opening a tool under an open message box or About box would close windows beneath it.
+    m_pendingFile = file;
+    openPendingFile();
+}
+
+void frmMDI::openPendingFile() {
+    if (m_pendingFile.isEmpty())
+        return;
+    if (QApplication::activeModalWidget()) {
+        if (!m_pendingTimer) {
+            m_pendingTimer = new QTimer(this);
+            m_pendingTimer->setInterval(250);
+            connect(m_pendingTimer, &QTimer::timeout, this, &frmMDI::openPendingFile);
+        }
+        m_pendingTimer->start();
+        return;
+    }
+    if (m_pendingTimer)
+        m_pendingTimer->stop();
+    const QString file = m_pendingFile;
+    m_pendingFile.clear();
+    openSavedReading(file);
 }
 
 void frmMDI::lblCaption_Click(int index) {

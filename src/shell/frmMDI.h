@@ -4,6 +4,7 @@
 #include "ToolHost.h"
 
 #include <QMainWindow>
+#include <QTimer>
 #include <array>
 
 class QLabel;
@@ -42,12 +43,22 @@ public:
     void cmdSelectOption_Click(int index);
     void lblCaption_Click(int index);
 
+    // Opens a saved reading in its tool as the tool's Open button does, with the file chosen.
+    void openSavedReading(const QString& path);
+    // Brings the window to the front of the desktop and gives it the keyboard.
+    void comeForward();
+    // A later start of the program: come forward and open its file, if it gave one. While a
+    // modal dialog is up, the file waits until it is closed.
+    void laterStart(const QString& file);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();
+    ToolWindow* openTool(int index);
+    void openPendingFile();
     QWidget* buildBannerStrip();
     QWidget* buildToolStrip();
     QWidget* buildWelcomePanel();
@@ -57,6 +68,8 @@ private:
     Platform& m_platform;
     ReadingState m_readings;
     QStackedWidget* m_stack = nullptr;
+    QString m_pendingFile; // handed over by a later start, waiting for a modal dialog to close
+    QTimer* m_pendingTimer = nullptr;
     QWidget* m_picMain = nullptr;
     QWidget* m_bannerStrip = nullptr;
     QMdiArea* m_mdiArea = nullptr;

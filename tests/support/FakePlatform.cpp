@@ -31,6 +31,11 @@ QString FakePlatform::saveFileName(QWidget*, const FileDialogRequest& request) {
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
 }
 
+bool FakePlatform::handToRunningInstance(const QString& file) {
+    handedOver.append(file);
+    return runningInstanceAnswers;
+}
+
 bool FakePlatform::openUrl(const QUrl& url) {
     openedUrls.append(url);
     return urlOpens;

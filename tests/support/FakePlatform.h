@@ -44,6 +44,10 @@ public:
     QSize screenSize() override { return screen; }
     QDate today() override { return todayDate; }
     bool otherInstanceRunning() override { return anotherInstance; }
+    bool handToRunningInstance(const QString& file) override;
+    void listenForLaterStarts(std::function<void(const QString&)> onRequest) override {
+        laterStart = std::move(onRequest);
+    }
 
     // Script.
     QList<MessageResult> messageAnswers; // taken in turn; Ok / No when exhausted
@@ -55,6 +59,7 @@ public:
     QSize screen{1280, 1024};
     QDate todayDate{2026, 12, 10};
     bool anotherInstance = false;
+    bool runningInstanceAnswers = true;
     bool settingsWritable = true;
     // Called while a modal dialog runs, before it is closed: lets a test look at it or click it.
     std::function<void(QDialog&)> onModal;
@@ -68,6 +73,8 @@ public:
     QStringList printedTexts;
     int clipboardClears = 0;
     QMap<QString, QString> settings; // "application/section/key" -> value
+    QStringList handedOver;          // files handed to the running instance ("" for none)
+    std::function<void(const QString&)> laterStart; // call it to play a later start
 };
 
 } // namespace orbika::test
