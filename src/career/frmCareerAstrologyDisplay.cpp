@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -106,6 +107,7 @@ frmCareerAstrologyDisplay::frmCareerAstrologyDisplay(ToolHost& host, ToolWindow*
     connect(back, &QPushButton::clicked, this, &frmCareerAstrologyDisplay::cmdBack_Click);
     connect(exit, &QPushButton::clicked, this, &frmCareerAstrologyDisplay::cmdExit_Click);
     QHBoxLayout* buttons = ButtonRow({print, back, exit});
+    addKey(QKeySequence::Print, print);
 
     QVBoxLayout* layout = bodyLayout();
     layout->addWidget(frame);

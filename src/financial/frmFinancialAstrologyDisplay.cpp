@@ -17,6 +17,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -104,6 +105,7 @@ frmFinancialAstrologyDisplay::frmFinancialAstrologyDisplay(ToolHost& host, ToolW
     connect(back, &QPushButton::clicked, this, &frmFinancialAstrologyDisplay::cmdBack_Click);
     connect(exit, &QPushButton::clicked, this, &frmFinancialAstrologyDisplay::cmdExit_Click);
     QHBoxLayout* buttons = ButtonRow({printButton, back, exit});
+    addKey(QKeySequence::Print, printButton);
 
     auto* banner =
         CreateForumBanner(page, host.platform(), QStringLiteral("Label61"), Q(ForumBannerText()));

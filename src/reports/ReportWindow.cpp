@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -62,6 +63,8 @@ ReportWindow::ReportWindow(ToolHost& host, ReadingKind kind, const QString& obje
     connect(savePdf, &QPushButton::clicked, this, &ReportWindow::cmdSavePdf_Click);
     connect(print, &QPushButton::clicked, this, &ReportWindow::cmdPrint_Click);
     QHBoxLayout* buttons = ButtonRow({save, savePdf, print});
+    addKey(QKeySequence::Save, save);
+    addKey(QKeySequence::Print, print);
     buttons->setObjectName(QStringLiteral("buttonRow"));
 
     QVBoxLayout* layout = bodyLayout();

@@ -17,6 +17,8 @@ inline QPushButton* MakeButton(QWidget* parent, const char* objectName, const QS
     button->setObjectName(QString::fromLatin1(objectName));
     QString name = text;
     button->setAccessibleName(name.remove(QLatin1Char('&')));
+    // Outside a dialog a push button answers only Space; Enter presses it too.
+    button->setAutoDefault(true);
     return button;
 }
 
