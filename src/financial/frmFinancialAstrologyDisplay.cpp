@@ -94,6 +94,7 @@ frmFinancialAstrologyDisplay::frmFinancialAstrologyDisplay(ToolHost& host, ToolW
 
     m_tabs = new QTabWidget(page);
     m_tabs->setObjectName(QStringLiteral("TS"));
+    m_tabs->setAccessibleName(tr("Profile pages"));
     m_tabs->addTab(buildSunSignPage(), tr("Sun Sign Profile"));
     m_tabs->addTab(buildFinancialPage(), tr("Financial Profile"));
 

@@ -1,5 +1,6 @@
 #include "ReportWindow.h"
 
+#include "ReportColours.h"
 #include "ReportPdf.h"
 #include "links/BrandLinks.h"
 #include "links/LinkLabel.h"
@@ -80,7 +81,8 @@ void InsertReportRuns(QTextDocument& document, const std::vector<ReportRun>& run
     for (const ReportRun& run : runs) {
         QTextCharFormat format;
         format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
-        format.setForeground(ToQColor(run.labelColour ? kReportLabelColour : kReportTextColour));
+        SetDesignedColour(format,
+                          ToQColor(run.labelColour ? kReportLabelColour : kReportTextColour));
         // A CR LF in a run is a paragraph break in the document.
         cursor.insertText(Q(run.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
                           format);
@@ -89,6 +91,7 @@ void InsertReportRuns(QTextDocument& document, const std::vector<ReportRun>& run
 
 void ReportWindow::compose(const std::vector<ReportRun>& runs) {
     InsertReportRuns(*m_rtb->document(), runs);
+    FollowPalette(m_rtb);
     m_rtb->moveCursor(QTextCursor::Start);
 }
 
@@ -97,7 +100,7 @@ void ReportWindow::cmdPrint_Click() {
     cursor.clearSelection();
     m_rtb->setTextCursor(cursor);
     QString reason;
-    if (!host().platform().print(*m_rtb->document(), &reason)) {
+    if (!host().platform().print(*PaperCopy(*m_rtb->document()), &reason)) {
         ShowMessage(host().platform(), this,
                     U8(tr("The report could not be printed.\n%1").arg(reason)), MessageIcon::Error);
     }
@@ -114,7 +117,7 @@ void ReportWindow::cmdSavePdf_Click() {
     if (path.isEmpty())
         return;
     QString reason;
-    if (!WriteReportPdf(*m_rtb->document(), path, &reason)) {
+    if (!WriteReportPdf(*PaperCopy(*m_rtb->document()), path, &reason)) {
         ShowMessage(platform, this,
                     U8(tr("The report could not be saved to \"%1\".\n%2")
                            .arg(QDir::toNativeSeparators(path), reason)),

@@ -1,5 +1,6 @@
 #include "modRTB.h"
 
+#include "ReportColours.h"
 #include "platform/Platform.h"
 
 #include <QKeyEvent>
@@ -185,7 +186,7 @@ private:
                 link.setAnchor(true);
                 link.setAnchorHref(found.captured());
                 link.setFontUnderline(true);
-                link.setForeground(QColor(0, 0, 238));
+                SetDesignedColour(link, QColor(0, 0, 238));
                 cursor.mergeCharFormat(link);
             }
             if (block == last)

@@ -19,11 +19,13 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -56,6 +58,31 @@ constexpr std::array<ButtonPlace, 6> kButtonPlaces = {{
 
 // The sign picture shown beside each tool button, for decoration only.
 constexpr std::array<int, 6> kDecorationSigns = {7, 9, 8, 3, 2, 4};
+
+// The tool buttons' frame. It paints the small sign pictures beside the buttons itself: they are
+// decoration only, and a picture widget would be announced by screen readers.
+class ButtonContainer : public QWidget {
+public:
+    using QWidget::QWidget;
+
+    void addDecoration(QSpacerItem* place, QPixmap picture) {
+        m_decorations.emplace_back(place, std::move(picture));
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        for (const auto& [place, picture] : m_decorations) {
+            const QSize size = picture.deviceIndependentSize().toSize();
+            painter.drawPixmap(
+                QStyle::alignedRect(layoutDirection(), Qt::AlignCenter, size, place->geometry()),
+                picture);
+        }
+    }
+
+private:
+    std::vector<std::pair<QSpacerItem*, QPixmap>> m_decorations;
+};
 
 } // namespace
 
@@ -157,7 +184,7 @@ QWidget* frmMDI::buildToolStrip() {
     palette.setColor(QPalette::Window, QColor(0x2b, 0x36, 0x68));
     strip->setPalette(palette);
 
-    auto* container = new QWidget(strip);
+    auto* container = new ButtonContainer(strip);
     container->setObjectName(QStringLiteral("picButtonContainer"));
     auto* grid = new QGridLayout(container);
     grid->setContentsMargins(0, 6, 0, 6);
@@ -174,12 +201,12 @@ QWidget* frmMDI::buildToolStrip() {
                 [this, index] { cmdSelectOption_Click(index); });
         m_cmdSelectOption[std::size_t(index)] = button;
 
-        auto* picture = new QLabel(container);
-        picture->setObjectName(IndexedName("picDecoration", index));
-        picture->setPixmap(SignDecoration(kDecorationSigns[std::size_t(index)], kDecorationSize));
-        picture->setAccessibleName(tr("Decoration"));
+        auto* picture = new QSpacerItem(kDecorationSize, kDecorationSize, QSizePolicy::Fixed,
+                                        QSizePolicy::Fixed);
+        container->addDecoration(
+            picture, SignDecoration(kDecorationSigns[std::size_t(index)], kDecorationSize));
 
-        grid->addWidget(picture, place.row, place.column * 2);
+        grid->addItem(picture, place.row, place.column * 2);
         grid->addWidget(button, place.row, place.column * 2 + 1);
     }
     setTabOrder(m_cmdSelectOption[0], m_cmdSelectOption[1]);

@@ -56,6 +56,7 @@ bool FakePlatform::print(const QTextDocument& document, QString* error) {
         return false;
     }
     printedTexts.append(document.toPlainText());
+    lastPrinted.reset(document.clone());
     return true;
 }
 
