@@ -47,7 +47,7 @@ ReportWindow::ReportWindow(ToolHost& host, ReadingKind kind, const QString& obje
     m_rtb->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard |
                                    Qt::LinksAccessibleByMouse);
     m_rtb->setAcceptRichText(false);
-    m_rtb->setMinimumSize(640, 400);
+    m_rtb->setMinimumSize(640, 320);
     QFont verdana(QStringLiteral("Verdana"));
     verdana.setPointSizeF(9.75);
     verdana.setBold(false);

@@ -1,5 +1,5 @@
-// Checks that hold for every window of the program: what screen readers are told and text
-// contrast under a light and a dark palette.
+// Checks that hold for every window of the program: what screen readers are told, text contrast
+// under a light and a dark palette, and fitting a 1366 x 768 screen.
 
 #include "GuiFixture.h"
 
@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -247,8 +248,31 @@ TEST_P(EveryWindow, EveryTextReadsWellOnALightAndADarkPalette) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, EveryWindow, ::testing::ValuesIn(kWindows),
-                         [](const auto& info) { return std::string(info.param.name); });
+// Maximised on a 1366 x 768 screen, the result and report windows fit the client area whole.
+using ResultAndReport = EveryWindow;
+
+TEST_P(ResultAndReport, FitsA1366By768Screen) {
+    const WindowCase& window = GetParam();
+    main->resize(1366, 768);
+    QWidget* shown = open(window);
+    ASSERT_NE(shown, nullptr);
+    QApplication::processEvents();
+    const QSize area = main->mdiArea()->size();
+    EXPECT_LE(shown->width(), area.width()) << window.name;
+    EXPECT_LE(shown->height(), area.height()) << window.name;
+    EXPECT_FALSE(main->mdiArea()->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(main->mdiArea()->horizontalScrollBar()->isVisible());
+}
+
+std::string CaseName(const ::testing::TestParamInfo<WindowCase>& info) {
+    return info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, EveryWindow, ::testing::ValuesIn(kWindows), CaseName);
+// The entry windows, the About box and the main window itself are smaller.
+INSTANTIATE_TEST_SUITE_P(Windows, ResultAndReport,
+                         ::testing::ValuesIn(std::begin(kWindows) + 8, std::end(kWindows)),
+                         CaseName);
 
 } // namespace
 } // namespace orbika::test
