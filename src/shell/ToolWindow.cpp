@@ -9,6 +9,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace orbika {
 
 ToolWindow::ToolWindow(ToolHost& host, ReadingKind kind, ToolWindowRole role,
@@ -66,7 +68,9 @@ QMenuBar* ToolWindow::createMenuBar() {
 }
 
 void ToolWindow::setBodyWidth(int columns) {
-    m_body->setFixedWidth(m_body->fontMetrics().averageCharWidth() * columns);
+    // Never narrower than what must stand on one line, such as the banners.
+    m_body->setFixedWidth(std::max(m_body->fontMetrics().averageCharWidth() * columns,
+                                   m_layout->minimumSize().width()));
 }
 
 void ToolWindow::closeEvent(QCloseEvent* event) {
