@@ -22,7 +22,7 @@ void SetDesignedColour(QTextCharFormat& format, const QColor& colour) {
     format.setForeground(colour);
 }
 
-void ShowColoursOn(QTextDocument& document, const QColor& background) {
+void ShowColoursOn(QTextDocument& document, const QColor& background, const QColor& text) {
     // Recolouring is no change of content: nothing that watches the text needs to hear of it.
     const QSignalBlocker quiet(&document);
     struct Run {
@@ -37,7 +37,11 @@ void ShowColoursOn(QTextDocument& document, const QColor& background) {
             const QTextCharFormat format = fragment.charFormat();
             if (!format.hasProperty(kDesignedColour))
                 continue;
-            const QColor shown = ReadableColour(format.colorProperty(kDesignedColour), background);
+            const QColor designed = format.colorProperty(kDesignedColour);
+            const QColor shown = designed == Qt::black && IsDarkBackground(background) &&
+                                         ContrastRatio(text, background) >= kMinimumContrast
+                                     ? text
+                                     : ReadableColour(designed, background);
             if (format.foreground().color() != shown)
                 runs.push_back(
                     {fragment.position(), fragment.position() + fragment.length(), shown});
@@ -71,7 +75,8 @@ protected:
 
 private:
     void show() {
-        ShowColoursOn(*m_box->document(), m_box->palette().color(QPalette::Base));
+        ShowColoursOn(*m_box->document(), m_box->palette().color(QPalette::Base),
+                      m_box->palette().color(QPalette::Text));
         m_box->viewport()->update();
     }
 
@@ -85,7 +90,7 @@ void FollowPalette(QTextEdit* box) {
 
 std::unique_ptr<QTextDocument> PaperCopy(const QTextDocument& document) {
     std::unique_ptr<QTextDocument> copy(document.clone());
-    ShowColoursOn(*copy, Qt::white);
+    ShowColoursOn(*copy, Qt::white, Qt::black);
     return copy;
 }
 

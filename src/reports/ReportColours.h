@@ -14,8 +14,9 @@ class QTextEdit;
 namespace orbika {
 
 void SetDesignedColour(QTextCharFormat& format, const QColor& colour);
-// Shows every run that has a designed colour in a colour readable on `background`.
-void ShowColoursOn(QTextDocument& document, const QColor& background);
+// Shows every run that has a designed colour in a colour readable on `background`. Black text
+// on a dark background takes the palette's `text` colour instead.
+void ShowColoursOn(QTextDocument& document, const QColor& background, const QColor& text);
 // Shows the box's document in colours readable on its base colour, now and whenever its palette
 // changes.
 void FollowPalette(QTextEdit* box);
