@@ -249,8 +249,20 @@ QWidget* frmMDI::buildWelcomePanel() {
     layout->setRowStretch(0, 1);
     int row = 1;
     for (int index = 0; index < int(texts.size()); ++index) {
-        auto* caption = new CachedLabel(texts[index], m_picMain);
-        caption->setObjectName(IndexedName("lblCaption", index));
+        const bool toolCaption = index >= kCaptionIndexOffset;
+        CachedLabel* caption = nullptr;
+        if (toolCaption) {
+            // A link for screen readers, whose press action opens the tool; the keyboard has the
+            // tool buttons, so it takes no focus.
+            auto* link = new LinkLabel(IndexedName("lblCaption", index), texts[index], m_picMain);
+            link->setWordWrap(false);
+            link->setFocusPolicy(Qt::NoFocus);
+            connect(link, &LinkLabel::clicked, this, [this, index] { lblCaption_Click(index); });
+            caption = link;
+        } else {
+            caption = new CachedLabel(texts[index], m_picMain);
+            caption->setObjectName(IndexedName("lblCaption", index));
+        }
         caption->setAlignment(Qt::AlignCenter);
         caption->setMouseTracking(true);
         caption->installEventFilter(this);
@@ -258,14 +270,12 @@ QWidget* frmMDI::buildWelcomePanel() {
         if (index == 0) {
             font.setBold(true);
             font.setPointSizeF(font.pointSizeF() * 1.6);
-        } else if (index >= kCaptionIndexOffset) {
-            caption->setForegroundRole(QPalette::Link);
-            caption->setCursor(Qt::PointingHandCursor);
+        } else if (toolCaption) {
             caption->setAccessibleDescription(tr("Opens %1").arg(texts[index]));
         }
         caption->setFont(font);
         m_lblCaption[std::size_t(index)] = caption;
-        if (index >= kCaptionIndexOffset) {
+        if (toolCaption) {
             // A tool caption is only as wide as its text, so the bare panel beside it counts as
             // panel for the hover rule.
             caption->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
