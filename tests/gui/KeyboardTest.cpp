@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextEdit>
 
 namespace orbika::test {
@@ -146,6 +148,25 @@ TEST_F(Keyboard, EscapeOnEachWindowKind) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
     QTest::keyClick(&about, Qt::Key_Escape);
     EXPECT_FALSE(about.isVisible());
+}
+
+// On a small screen a tool window scrolls inside the client area, and the control that takes the
+// focus is scrolled into view.
+TEST_F(Keyboard, FocusScrollsIntoViewOnASmallScreen) {
+    main->resize(960, 540);
+    ToolWindow* shown = result(1, "frmCareerAstrologyDisplay");
+    ASSERT_NE(shown, nullptr);
+    QApplication::processEvents();
+    QWidget* viewport = main->mdiArea()->viewport();
+    ASSERT_GT(shown->height(), viewport->height()) << "the window must be taller than the area";
+    auto* exit = find<QWidget>("cmdExit", shown);
+    main->mdiArea()->verticalScrollBar()->setValue(0);
+    const QRect before(exit->mapTo(viewport, QPoint(0, 0)), exit->size());
+    ASSERT_FALSE(viewport->rect().contains(before)) << "Exit starts out of view";
+    exit->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    const QRect after(exit->mapTo(viewport, QPoint(0, 0)), exit->size());
+    EXPECT_TRUE(viewport->rect().contains(after));
 }
 
 TEST_F(Keyboard, ShortcutsOfEachWindow) {
