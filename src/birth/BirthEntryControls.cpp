@@ -9,6 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <array>
+#include <tuple>
+
 namespace orbika {
 
 namespace {
@@ -135,10 +138,20 @@ BirthEntryControls::BirthEntryControls(QWidget* parent, Platform& platform, int 
         grid->addWidget(m_txtName, 0, 1, 1, 4);
         auto* birthDay = Caption(QStringLiteral("Label2"), tr("Birth Day"), m_widget);
         birthDay->setBuddy(m_cboMonth);
-        grid->addWidget(birthDay, 1, 0);
-        grid->addWidget(m_cboMonth, 1, 1);
-        grid->addWidget(m_cboDate, 1, 2);
-        grid->addWidget(m_cboYear, 1, 3);
+        grid->addWidget(birthDay, 2, 0);
+        // A small caption over each list: screen readers name a list by the label whose buddy
+        // it is, and one "Birth Day" can be the buddy of one list only.
+        const std::array<std::tuple<const char*, QString, QComboBox*>, 3> lists = {
+            {{"lblMonth", tr("Month"), m_cboMonth},
+             {"lblDate", tr("Day"), m_cboDate},
+             {"lblYear", tr("Year"), m_cboYear}}};
+        for (int column = 0; column < 3; ++column) {
+            const auto& [name, text, list] = lists[std::size_t(column)];
+            auto* caption = Caption(QString::fromLatin1(name), text, m_widget);
+            caption->setBuddy(list);
+            grid->addWidget(caption, 1, column + 1);
+            grid->addWidget(list, 2, column + 1);
+        }
         QWidget::setTabOrder(m_txtName, m_cboMonth);
         QWidget::setTabOrder(m_cboMonth, m_cboDate);
         QWidget::setTabOrder(m_cboDate, m_cboYear);

@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -75,7 +76,6 @@ frmCareerAstrologyDisplay::frmCareerAstrologyDisplay(ToolHost& host, ToolWindow*
     top->setColumnStretch(0, 1);
 
     auto* attributes = new QGridLayout;
-    attributes->setHorizontalSpacing(24);
     for (int k = 1; k <= 12; ++k) {
         auto* label = MakeLabel(frame, IndexedName("lblLabel", k),
                                 Q(modCareerAstrology::kAttributeLabels[std::size_t(k - 1)]));
@@ -86,17 +86,21 @@ frmCareerAstrologyDisplay::frmCareerAstrologyDisplay(ToolHost& host, ToolWindow*
         sentence->setWordWrap(true);
         sentence->setPrefersOneLine(true);
         m_lblDisplay[std::size_t(k)] = sentence;
-        const int column = k <= 6 ? 0 : 1;
-        const int row = ((k - 1) % 6) * 2;
-        attributes->addWidget(label, row, column);
-        attributes->addWidget(sentence, row + 1, column);
+        // Each sentence beside its label, in two columns of six: dense enough for the whole
+        // result to fit a 1366 x 768 screen.
+        const int column = k <= 6 ? 0 : 2;
+        const int row = (k - 1) % 6;
+        attributes->addWidget(label, row, column, Qt::AlignTop);
+        attributes->addWidget(sentence, row, column + 1);
     }
-    attributes->setColumnStretch(0, 1);
+    attributes->setHorizontalSpacing(8);
+    attributes->setVerticalSpacing(2);
+    attributes->setColumnMinimumWidth(2, 0);
     attributes->setColumnStretch(1, 1);
+    attributes->setColumnStretch(3, 1);
 
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->addLayout(top);
-    frameLayout->addSpacing(8);
     frameLayout->addLayout(attributes);
 
     auto* print = MakeButton(page, "cmdPrint", tr("&Print"));
@@ -105,15 +109,18 @@ frmCareerAstrologyDisplay::frmCareerAstrologyDisplay(ToolHost& host, ToolWindow*
     connect(print, &QPushButton::clicked, this, &frmCareerAstrologyDisplay::cmdPrint_Click);
     connect(back, &QPushButton::clicked, this, &frmCareerAstrologyDisplay::cmdBack_Click);
     connect(exit, &QPushButton::clicked, this, &frmCareerAstrologyDisplay::cmdExit_Click);
-    QHBoxLayout* buttons = ButtonRow({print, back, exit});
+    // The banner shares the buttons' row: a line less, so that the result fits a 768-pixel-high
+    // screen.
+    QHBoxLayout* buttons = ButtonRow(
+        {print, back, exit}, CreateForumBanner(page, host.platform(), QStringLiteral("Label14"),
+                                               Q(CareerResultBannerText())));
+    addKey(QKeySequence::Print, print);
 
     QVBoxLayout* layout = bodyLayout();
     layout->addWidget(frame);
     layout->addLayout(buttons);
-    layout->addWidget(CreateForumBanner(page, host.platform(), QStringLiteral("Label14"),
-                                        Q(CareerResultBannerText())));
     layout->addWidget(CreateBrandFrame(page, host.platform()));
-    page->setMinimumWidth(760);
+    page->setMinimumWidth(900);
 }
 
 void frmCareerAstrologyDisplay::showProfile(const CareerProfile& profile) {

@@ -13,6 +13,7 @@
 #include "shell/Widgets.h"
 
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -57,6 +58,7 @@ frmCareerAstrologyMain::frmCareerAstrologyMain(ToolHost& host)
 
     auto* open = MakeButton(page, "cmdOpen", tr("&Open Previously Saved Reading"));
     connect(open, &QPushButton::clicked, this, &frmCareerAstrologyMain::cmdOpen_Click);
+    addKey(QKeySequence::Open, open);
     QWidget::setTabOrder(proceed, open);
 
     auto* banner = CreateForumBanner(page, host.platform(), QStringLiteral("Label14"),

@@ -17,6 +17,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -93,6 +94,7 @@ frmFinancialAstrologyDisplay::frmFinancialAstrologyDisplay(ToolHost& host, ToolW
 
     m_tabs = new QTabWidget(page);
     m_tabs->setObjectName(QStringLiteral("TS"));
+    m_tabs->setAccessibleName(tr("Profile pages"));
     m_tabs->addTab(buildSunSignPage(), tr("Sun Sign Profile"));
     m_tabs->addTab(buildFinancialPage(), tr("Financial Profile"));
 
@@ -103,8 +105,6 @@ frmFinancialAstrologyDisplay::frmFinancialAstrologyDisplay(ToolHost& host, ToolW
             &frmFinancialAstrologyDisplay::cmdPrint_Click);
     connect(back, &QPushButton::clicked, this, &frmFinancialAstrologyDisplay::cmdBack_Click);
     connect(exit, &QPushButton::clicked, this, &frmFinancialAstrologyDisplay::cmdExit_Click);
-    QHBoxLayout* buttons = ButtonRow({printButton, back, exit});
-
     auto* banner =
         CreateForumBanner(page, host.platform(), QStringLiteral("Label61"), Q(ForumBannerText()));
     // A small caption-less hot spot beside the banner.
@@ -112,16 +112,17 @@ frmFinancialAstrologyDisplay::frmFinancialAstrologyDisplay(ToolHost& host, ToolW
     hotSpot->setFixedSize(5, 13);
     hotSpot->setAccessibleName(tr("Full-brand offer"));
     ConnectLink(hotSpot, host.platform(), Page::FullBrand);
-    auto* bannerRow = new QHBoxLayout;
-    bannerRow->addWidget(banner, 1);
-    bannerRow->addWidget(hotSpot);
+    // The banner shares the buttons' row: a line less, so that the result fits a 768-pixel-high
+    // screen.
+    QHBoxLayout* buttons = ButtonRow({printButton, back, exit}, banner);
+    buttons->insertWidget(1, hotSpot);
+    addKey(QKeySequence::Print, printButton);
 
     QVBoxLayout* layout = bodyLayout();
     layout->addWidget(m_tabs);
     layout->addLayout(buttons);
-    layout->addLayout(bannerRow);
     layout->addWidget(CreateBrandFrame(page, host.platform()));
-    page->setMinimumWidth(760);
+    page->setMinimumWidth(900);
 
     Form_Load();
 }
@@ -142,12 +143,13 @@ QWidget* frmFinancialAstrologyDisplay::buildSunSignPage() {
 
     auto* picture = new QVBoxLayout;
     picture->addWidget(m_picSign, 0, Qt::AlignHCenter);
-    picture->addWidget(m_lblStarSign);
     picture->addStretch(1);
 
-    // The eight one-line fields in two columns beside the picture, then the famous people, then
-    // the two trait paragraphs side by side: compact enough for a 768-pixel-high screen.
+    // The sign's name and the eight one-line fields in two columns beside the picture, then the
+    // famous people, then the two trait paragraphs side by side: compact enough for a
+    // 1366 x 768 screen.
     auto* fields = new QGridLayout;
+    fields->addWidget(m_lblStarSign, 0, 0, 1, 4);
     auto* traits = new QGridLayout;
     int lineFields = 0;
     int traitColumn = 0;
@@ -157,12 +159,12 @@ QWidget* frmFinancialAstrologyDisplay::buildSunSignPage() {
                                   tr(field.caption));
         const bool famous = field.box == std::string_view("txtFamousPersons");
         QWidget* box = field.multiLine ? static_cast<QWidget*>(ReadOnlyText(
-                                             page, QLatin1String(field.box), famous ? 2 : 8))
+                                             page, QLatin1String(field.box), famous ? 2 : 6))
                                        : static_cast<QWidget*>(ReadOnlyLine(page, field.box));
         caption->setBuddy(box);
         box->setAccessibleName(tr(field.caption));
         if (!field.multiLine) {
-            const int row = lineFields % 4;
+            const int row = 1 + lineFields % 4;
             const int column = (lineFields / 4) * 2;
             fields->addWidget(caption, row, column);
             fields->addWidget(box, row, column + 1);
@@ -195,12 +197,12 @@ QWidget* frmFinancialAstrologyDisplay::buildFinancialPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("fraFinancialAstrology"));
 
-    m_txtFinancialProfile = ReadOnlyText(page, QStringLiteral("txtFinancialProfile"), 7);
+    m_txtFinancialProfile = ReadOnlyText(page, QStringLiteral("txtFinancialProfile"), 5);
     m_txtFinancialProfile->setAccessibleName(tr("Financial profile"));
     EmptyClipboardOnUse(m_txtFinancialProfile, host().platform());
 
     auto* rows = new QGridLayout;
-    rows->setVerticalSpacing(4);
+    rows->setVerticalSpacing(2);
     for (int i = 0; i < 12; ++i) {
         auto* label = MakeLabel(page, IndexedName("lblLabel", i));
         QFont bold = label->font();

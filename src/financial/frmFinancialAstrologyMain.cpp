@@ -14,6 +14,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -43,6 +44,7 @@ frmFinancialAstrologyMain::frmFinancialAstrologyMain(ToolHost& host)
 
     auto* open = MakeButton(page, "cmdOpen", tr("&Open Previously Saved Reading"));
     connect(open, &QPushButton::clicked, this, &frmFinancialAstrologyMain::cmdOpen_Click);
+    addKey(QKeySequence::Open, open);
     QWidget::setTabOrder(proceed, open);
 
     auto* banner =

@@ -28,6 +28,7 @@ QGroupBox* CreateBrandFrame(QWidget* parent, Platform& platform) {
 LinkLabel* CreateForumBanner(QWidget* parent, Platform& platform, const QString& objectName,
                              const QString& text) {
     auto* banner = new LinkLabel(objectName, text, parent);
+    banner->setWordWrap(false); // a one-line banner: the window makes room for it
     banner->setAlignment(Qt::AlignCenter);
     QFont font = banner->font();
     font.setBold(true);

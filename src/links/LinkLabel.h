@@ -11,6 +11,9 @@ class LinkLabel : public CachedLabel {
 public:
     explicit LinkLabel(const QString& objectName, const QString& text, QWidget* parent = nullptr);
 
+    // What a click does; also the accessible "press" action.
+    void activate() { emit clicked(); }
+
 signals:
     void clicked();
 
@@ -19,6 +22,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // The link colour of the palette around the label, lightened where a dark background needs
+    // it.
+    void followPalette();
+
+    bool m_followingPalette = false;
 };
 
 } // namespace orbika

@@ -49,7 +49,9 @@ void AddSharedMenus(QMenuBar* bar, Platform& platform, const HelpMenuNames& name
         QObject::connect(action, &QAction::triggered, help,
                          [&platform, page] { OpenPage(platform, page); });
     };
-    opens(AddNamedAction(help, "mnuOnline", QObject::tr("&Online Help")), Page::OnlineHelp);
+    QAction* online = AddNamedAction(help, "mnuOnline", QObject::tr("&Online Help"));
+    online->setShortcut(QKeySequence::HelpContents);
+    opens(online, Page::OnlineHelp);
     opens(AddNamedAction(help, "mnuVisit", QObject::tr("&Visit Us Online")), Page::Home);
     help->addSeparator()->setObjectName(QString::fromLatin1(names.firstSeparator));
     opens(AddNamedAction(help, "mnuUpdate",

@@ -127,12 +127,13 @@ PlanetSignResultWindow::PlanetSignResultWindow(ToolHost& host, const PlanetReadi
     QFont signFont = bold;
     signFont.setPointSizeF(signFont.pointSizeF() * 1.8);
     m_signLabel->setFont(signFont);
-    m_signLabel->setAccessibleName(tr("Sign"));
+    // Described, not named: a name would stand in for the sign a screen reader should read.
+    m_signLabel->setAccessibleDescription(tr("Sign"));
     m_signDesc = MakeLabel(frame, QStringLiteral("lblSignDesc"));
     m_signDesc->setWordWrap(true);
     m_signDesc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_signDesc->setMinimumHeight(m_signDesc->fontMetrics().lineSpacing() * 5);
-    m_signDesc->setAccessibleName(tr("Interpretation"));
+    m_signDesc->setAccessibleDescription(tr("Interpretation"));
 
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(bodyLine);

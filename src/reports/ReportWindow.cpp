@@ -1,5 +1,6 @@
 #include "ReportWindow.h"
 
+#include "ReportColours.h"
 #include "ReportPdf.h"
 #include "links/BrandLinks.h"
 #include "links/LinkLabel.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -46,7 +48,7 @@ ReportWindow::ReportWindow(ToolHost& host, ReadingKind kind, const QString& obje
     m_rtb->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard |
                                    Qt::LinksAccessibleByMouse);
     m_rtb->setAcceptRichText(false);
-    m_rtb->setMinimumSize(640, 400);
+    m_rtb->setMinimumSize(640, 320);
     QFont verdana(QStringLiteral("Verdana"));
     verdana.setPointSizeF(9.75);
     verdana.setBold(false);
@@ -63,6 +65,8 @@ ReportWindow::ReportWindow(ToolHost& host, ReadingKind kind, const QString& obje
     connect(savePdf, &QPushButton::clicked, this, &ReportWindow::cmdSavePdf_Click);
     connect(print, &QPushButton::clicked, this, &ReportWindow::cmdPrint_Click);
     QHBoxLayout* buttons = ButtonRow({save, savePdf, print});
+    addKey(QKeySequence::Save, save);
+    addKey(QKeySequence::Print, print);
     buttons->setObjectName(QStringLiteral("buttonRow"));
 
     QVBoxLayout* layout = bodyLayout();
@@ -78,7 +82,8 @@ void InsertReportRuns(QTextDocument& document, const std::vector<ReportRun>& run
     for (const ReportRun& run : runs) {
         QTextCharFormat format;
         format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
-        format.setForeground(ToQColor(run.labelColour ? kReportLabelColour : kReportTextColour));
+        SetDesignedColour(format,
+                          ToQColor(run.labelColour ? kReportLabelColour : kReportTextColour));
         // A CR LF in a run is a paragraph break in the document.
         cursor.insertText(Q(run.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
                           format);
@@ -87,6 +92,7 @@ void InsertReportRuns(QTextDocument& document, const std::vector<ReportRun>& run
 
 void ReportWindow::compose(const std::vector<ReportRun>& runs) {
     InsertReportRuns(*m_rtb->document(), runs);
+    FollowPalette(m_rtb);
     m_rtb->moveCursor(QTextCursor::Start);
 }
 
@@ -95,7 +101,7 @@ void ReportWindow::cmdPrint_Click() {
     cursor.clearSelection();
     m_rtb->setTextCursor(cursor);
     QString reason;
-    if (!host().platform().print(*m_rtb->document(), &reason)) {
+    if (!host().platform().print(*PaperCopy(*m_rtb->document()), &reason)) {
         ShowMessage(host().platform(), this,
                     U8(tr("The report could not be printed.\n%1").arg(reason)), MessageIcon::Error);
     }
@@ -113,7 +119,7 @@ void ReportWindow::cmdSavePdf_Click() {
     if (path.isEmpty())
         return;
     QString reason;
-    if (!WriteReportPdf(*m_rtb->document(), path, &reason)) {
+    if (!WriteReportPdf(*PaperCopy(*m_rtb->document()), path, &reason)) {
         ShowMessage(platform, this,
                     U8(tr("The report could not be saved to \"%1\".\n%2")
                            .arg(QDir::toNativeSeparators(path), reason)),

@@ -1,8 +1,9 @@
 #pragma once
 // Clickable web addresses in a report's rich-text box. While a report window is open, every
-// http or https address in its text is shown as a link (also text inserted later), and a left
-// button press on one opens it with the desktop's browser. Other schemes stay plain text: a
-// name typed by the user or read from a saved file must never become something the system opens.
+// http or https address in its text is shown as a link (also text inserted later). A left button
+// press on one opens it with the desktop's browser; Tab and Shift+Tab step from link to link and
+// Enter opens the one selected. Other schemes stay plain text: a name typed by the user or read
+// from a saved file must never become something the system opens.
 
 class QTextEdit;
 

@@ -2,9 +2,14 @@
 
 #include "ToolHost.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace orbika {
 
@@ -20,6 +25,38 @@ ToolWindow::ToolWindow(ToolHost& host, ReadingKind kind, ToolWindowRole role,
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     m_body->setObjectName(objectName + QStringLiteral("_body"));
     setWidget(m_body);
+    // Ctrl+W belongs to the main window, which closes whichever tool window is in front; the
+    // system menu's own Close keeps Ctrl+F4.
+    for (QAction* action : systemMenu()->actions()) {
+        QList<QKeySequence> keys = action->shortcuts();
+        if (keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_W)) > 0)
+            action->setShortcuts(keys);
+    }
+
+    // Escape closes a report and goes Back from a result. Entry windows keep Escape for their
+    // name box's keystroke rule.
+    if (role != ToolWindowRole::Entry) {
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+        escape->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(escape, &QShortcut::activated, this, [this] {
+            if (m_role == ToolWindowRole::Report) {
+                close();
+            } else if (auto* back = findChild<QAbstractButton*>(QStringLiteral("cmdBack"))) {
+                back->click();
+            }
+        });
+    }
+}
+
+void ToolWindow::addKey(const QKeySequence& key, QAbstractButton* button) {
+    auto* shortcut = new QShortcut(key, this);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, button, [button] {
+        if (button->isVisible() && button->isEnabled())
+            button->click();
+    });
+    button->setToolTip(
+        tr("%1 (%2)").arg(button->accessibleName(), key.toString(QKeySequence::NativeText)));
 }
 
 QMenuBar* ToolWindow::createMenuBar() {
@@ -31,7 +68,9 @@ QMenuBar* ToolWindow::createMenuBar() {
 }
 
 void ToolWindow::setBodyWidth(int columns) {
-    m_body->setFixedWidth(m_body->fontMetrics().averageCharWidth() * columns);
+    // Never narrower than what must stand on one line, such as the banners.
+    m_body->setFixedWidth(std::max(m_body->fontMetrics().averageCharWidth() * columns,
+                                   m_layout->minimumSize().width()));
 }
 
 void ToolWindow::closeEvent(QCloseEvent* event) {

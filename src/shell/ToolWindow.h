@@ -5,6 +5,8 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 
+class QAbstractButton;
+class QKeySequence;
 class QMenuBar;
 class QVBoxLayout;
 
@@ -44,6 +46,8 @@ protected:
     // Fixes the window's width to about that many average characters of its font: the wrapped
     // texts are then laid out for one width only, and the window grows with the font.
     void setBodyWidth(int columns);
+    // A key that presses `button` while the focus is anywhere in this window.
+    void addKey(const QKeySequence& key, QAbstractButton* button);
 
     void closeEvent(QCloseEvent* event) override;
 

@@ -17,6 +17,8 @@ inline QPushButton* MakeButton(QWidget* parent, const char* objectName, const QS
     button->setObjectName(QString::fromLatin1(objectName));
     QString name = text;
     button->setAccessibleName(name.remove(QLatin1Char('&')));
+    // Outside a dialog a push button answers only Space; Enter presses it too.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -27,10 +29,15 @@ inline CachedLabel* MakeLabel(QWidget* parent, const QString& objectName,
     return label;
 }
 
-// A row of buttons standing at its right end, in the order given.
-inline QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
+// A row of buttons standing at its right end, in the order given; `lead`, when given, takes the
+// rest of the row before them.
+inline QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons,
+                              QWidget* lead = nullptr) {
     auto* row = new QHBoxLayout;
-    row->addStretch(1);
+    if (lead)
+        row->addWidget(lead, 1);
+    else
+        row->addStretch(1);
     for (QPushButton* button : buttons)
         row->addWidget(button);
     return row;

@@ -20,8 +20,14 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace orbika {
@@ -54,6 +60,31 @@ constexpr std::array<ButtonPlace, 6> kButtonPlaces = {{
 // The sign picture shown beside each tool button, for decoration only.
 constexpr std::array<int, 6> kDecorationSigns = {7, 9, 8, 3, 2, 4};
 
+// The tool buttons' frame. It paints the small sign pictures beside the buttons itself: they are
+// decoration only, and a picture widget would be announced by screen readers.
+class ButtonContainer : public QWidget {
+public:
+    using QWidget::QWidget;
+
+    void addDecoration(QSpacerItem* place, QPixmap picture) {
+        m_decorations.emplace_back(place, std::move(picture));
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        for (const auto& [place, picture] : m_decorations) {
+            const QSize size = picture.deviceIndependentSize().toSize();
+            painter.drawPixmap(
+                QStyle::alignedRect(layoutDirection(), Qt::AlignCenter, size, place->geometry()),
+                picture);
+        }
+    }
+
+private:
+    std::vector<std::pair<QSpacerItem*, QPixmap>> m_decorations;
+};
+
 } // namespace
 
 frmMDI::frmMDI(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform) {
@@ -84,8 +115,21 @@ frmMDI::frmMDI(Platform& platform, QWidget* parent) : QMainWindow(parent), m_pla
     layout->addWidget(buildBottomStrip());
     setCentralWidget(central);
 
-    setMinimumSize(800, 600);
-    resize(1024, 768);
+    // The designed 800 x 600, but never more than the screen offers: at a large scale factor
+    // the logical screen can be smaller, and tool windows then scroll inside the client area.
+    const QSize available = screen() ? screen()->availableSize() : QSize(800, 600);
+    setMinimumSize(std::min(800, available.width()), std::min(600, available.height()));
+    resize(std::min(1024, available.width()), std::min(768, available.height()));
+
+    auto* closeTool = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), this);
+    connect(closeTool, &QShortcut::activated, this, [this] {
+        QMdiSubWindow* active = m_mdiArea->activeSubWindow();
+        if (!isWelcomeVisible() && active && active->isVisible())
+            active->close();
+    });
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { focusChanged(now); });
+    m_cmdSelectOption[0]->setFocus();
 }
 
 frmMDI::~frmMDI() = default;
@@ -96,8 +140,15 @@ void frmMDI::buildMenus() {
     QMenu* file = bar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction* exit = AddNamedAction(file, "mnuExit", tr("E&xit"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    exit->setShortcutContext(Qt::WindowShortcut);
     connect(exit, &QAction::triggered, this, &QWidget::close);
     AddSharedMenus(bar, m_platform, kMainHelpNames, [this] { showAbout(); });
+    for (QAction* title : bar->actions()) {
+        if (!title->isSeparator())
+            m_menuTitles << title;
+    }
+    m_mnuOnline = bar->findChild<QAction*>(QStringLiteral("mnuOnline"));
 }
 
 QWidget* frmMDI::buildBannerStrip() {
@@ -134,7 +185,7 @@ QWidget* frmMDI::buildToolStrip() {
     palette.setColor(QPalette::Window, QColor(0x2b, 0x36, 0x68));
     strip->setPalette(palette);
 
-    auto* container = new QWidget(strip);
+    auto* container = new ButtonContainer(strip);
     container->setObjectName(QStringLiteral("picButtonContainer"));
     auto* grid = new QGridLayout(container);
     grid->setContentsMargins(0, 6, 0, 6);
@@ -146,16 +197,17 @@ QWidget* frmMDI::buildToolStrip() {
         button->setObjectName(IndexedName("cmdSelectOption", index));
         button->setMinimumSize(kToolButtonWidth, kToolButtonHeight);
         button->setAccessibleName(button->text());
+        button->setAutoDefault(true); // Enter presses it, as Space does
         connect(button, &QPushButton::clicked, this,
                 [this, index] { cmdSelectOption_Click(index); });
         m_cmdSelectOption[std::size_t(index)] = button;
 
-        auto* picture = new QLabel(container);
-        picture->setObjectName(IndexedName("picDecoration", index));
-        picture->setPixmap(SignDecoration(kDecorationSigns[std::size_t(index)], kDecorationSize));
-        picture->setAccessibleName(tr("Decoration"));
+        auto* picture = new QSpacerItem(kDecorationSize, kDecorationSize, QSizePolicy::Fixed,
+                                        QSizePolicy::Fixed);
+        container->addDecoration(
+            picture, SignDecoration(kDecorationSigns[std::size_t(index)], kDecorationSize));
 
-        grid->addWidget(picture, place.row, place.column * 2);
+        grid->addItem(picture, place.row, place.column * 2);
         grid->addWidget(button, place.row, place.column * 2 + 1);
     }
     setTabOrder(m_cmdSelectOption[0], m_cmdSelectOption[1]);
@@ -198,8 +250,20 @@ QWidget* frmMDI::buildWelcomePanel() {
     layout->setRowStretch(0, 1);
     int row = 1;
     for (int index = 0; index < int(texts.size()); ++index) {
-        auto* caption = new CachedLabel(texts[index], m_picMain);
-        caption->setObjectName(IndexedName("lblCaption", index));
+        const bool toolCaption = index >= kCaptionIndexOffset;
+        CachedLabel* caption = nullptr;
+        if (toolCaption) {
+            // A link for screen readers, whose press action opens the tool; the keyboard has the
+            // tool buttons, so it takes no focus.
+            auto* link = new LinkLabel(IndexedName("lblCaption", index), texts[index], m_picMain);
+            link->setWordWrap(false);
+            link->setFocusPolicy(Qt::NoFocus);
+            connect(link, &LinkLabel::clicked, this, [this, index] { lblCaption_Click(index); });
+            caption = link;
+        } else {
+            caption = new CachedLabel(texts[index], m_picMain);
+            caption->setObjectName(IndexedName("lblCaption", index));
+        }
         caption->setAlignment(Qt::AlignCenter);
         caption->setMouseTracking(true);
         caption->installEventFilter(this);
@@ -207,14 +271,12 @@ QWidget* frmMDI::buildWelcomePanel() {
         if (index == 0) {
             font.setBold(true);
             font.setPointSizeF(font.pointSizeF() * 1.6);
-        } else if (index >= kCaptionIndexOffset) {
-            caption->setForegroundRole(QPalette::Link);
-            caption->setCursor(Qt::PointingHandCursor);
+        } else if (toolCaption) {
             caption->setAccessibleDescription(tr("Opens %1").arg(texts[index]));
         }
         caption->setFont(font);
         m_lblCaption[std::size_t(index)] = caption;
-        if (index >= kCaptionIndexOffset) {
+        if (toolCaption) {
             // A tool caption is only as wide as its text, so the bare panel beside it counts as
             // panel for the hover rule.
             caption->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
@@ -243,6 +305,8 @@ QWidget* frmMDI::buildBottomStrip() {
     auto* exit = new QPushButton(tr("&Exit"), strip);
     exit->setObjectName(QStringLiteral("cmdMdiExit"));
     exit->setAccessibleName(tr("Exit"));
+    exit->setAutoDefault(true);
+    m_cmdMdiExit = exit;
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
     auto* layout = new QHBoxLayout(strip);
@@ -263,6 +327,11 @@ bool frmMDI::isWelcomeVisible() const {
 
 void frmMDI::addToolWindow(ToolWindow* window) {
     m_mdiArea->addSubWindow(window);
+    const ReadingKind kind = window->kind();
+    connect(window, &ToolWindow::unloaded, this, [this, kind] {
+        // Queued: the window that comes forward is shown only after this one has closed.
+        QTimer::singleShot(0, this, [this, kind] { settleFocus(kind); });
+    });
     window->adjustSize();
     const int left = std::max(0, (m_mdiArea->viewport()->width() - window->width()) / 2);
     window->move(left, 0);
@@ -407,6 +476,78 @@ bool frmMDI::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+ToolWindow* frmMDI::toolWindowOf(QWidget* widget) const {
+    for (QWidget* at = widget; at; at = at->parentWidget()) {
+        if (auto* window = qobject_cast<ToolWindow*>(at))
+            return window->mdiArea() == m_mdiArea ? window : nullptr;
+    }
+    return nullptr;
+}
+
+void frmMDI::focusChanged(QWidget* now) {
+    if (!now || now->window() != this)
+        return;
+    const bool inToolWindow = toolWindowOf(now) != nullptr;
+    setOwnKeysLive(!inToolWindow);
+    if (inToolWindow)
+        scrollIntoView(now);
+}
+
+void frmMDI::setOwnKeysLive(bool live) {
+    if (live == m_ownKeysLive)
+        return;
+    m_ownKeysLive = live;
+    m_cmdMdiExit->setShortcut(live ? QKeySequence::mnemonic(m_cmdMdiExit->text()) : QKeySequence());
+    // A menu bar takes its access keys from its titles' texts.
+    for (QAction* title : m_menuTitles) {
+        if (live) {
+            title->setText(title->property("designedText").toString());
+        } else {
+            title->setProperty("designedText", title->text());
+            title->setText(title->text().remove(QLatin1Char('&')));
+        }
+    }
+    if (m_mnuOnline)
+        m_mnuOnline->setShortcut(live ? QKeySequence(QKeySequence::HelpContents) : QKeySequence());
+}
+
+void frmMDI::settleFocus(ReadingKind kind) {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && focus->isVisible() && focus->window() == this)
+        return;
+    QMdiSubWindow* active = m_mdiArea->activeSubWindow();
+    if (!isWelcomeVisible() && active && active->isVisible()) {
+        active->setFocus();
+        return;
+    }
+    for (std::size_t index = 0; index < kReadingKinds.size(); ++index) {
+        if (kReadingKinds[index].kind == kind)
+            m_cmdSelectOption[index]->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// A tool window taller or wider than the client area scrolls inside it; the control that takes
+// the focus is scrolled into view.
+void frmMDI::scrollIntoView(QWidget* widget) {
+    QWidget* viewport = m_mdiArea->viewport();
+    const QRect area = viewport->rect();
+    const QRect target(widget->mapTo(viewport, QPoint(0, 0)), widget->size());
+    constexpr int margin = 8;
+    auto shift = [](int start, int length, int areaLength) {
+        if (length + 2 * margin > areaLength || start < margin)
+            return start - margin;
+        if (start + length + margin > areaLength)
+            return start + length + margin - areaLength;
+        return 0;
+    };
+    const int dx = shift(target.left(), target.width(), area.width());
+    const int dy = shift(target.top(), target.height(), area.height());
+    if (dx != 0)
+        m_mdiArea->horizontalScrollBar()->setValue(m_mdiArea->horizontalScrollBar()->value() + dx);
+    if (dy != 0)
+        m_mdiArea->verticalScrollBar()->setValue(m_mdiArea->verticalScrollBar()->value() + dy);
 }
 
 void frmMDI::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <array>
 
+class QAction;
 class QLabel;
 class QMdiArea;
 class QPushButton;
@@ -64,6 +65,16 @@ private:
     QWidget* buildWelcomePanel();
     QWidget* buildBottomStrip();
     void setCaptionUnderlined(QLabel* caption, bool underlined);
+    void focusChanged(QWidget* now);
+    // The main window's own access keys and shortcuts are live only while the focus is outside
+    // the tool windows: Qt matches them in the whole frame, so Alt+E in a tool window would
+    // otherwise reach the main window's Exit too.
+    void setOwnKeysLive(bool live);
+    // After a tool window closes: focus to the tool window that came forward, else to the
+    // tool's button.
+    void settleFocus(ReadingKind kind);
+    void scrollIntoView(QWidget* widget);
+    ToolWindow* toolWindowOf(QWidget* widget) const;
 
     Platform& m_platform;
     ReadingState m_readings;
@@ -75,6 +86,10 @@ private:
     QMdiArea* m_mdiArea = nullptr;
     std::array<QPushButton*, 6> m_cmdSelectOption{};
     std::array<QLabel*, 9> m_lblCaption{};
+    QPushButton* m_cmdMdiExit = nullptr;
+    QList<QAction*> m_menuTitles;
+    QAction* m_mnuOnline = nullptr;
+    bool m_ownKeysLive = true;
 };
 
 } // namespace orbika

@@ -61,6 +61,7 @@ bool FakePlatform::print(const QTextDocument& document, QString* error) {
         return false;
     }
     printedTexts.append(document.toPlainText());
+    lastPrinted.reset(document.clone());
     return true;
 }
 

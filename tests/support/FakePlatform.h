@@ -10,7 +10,10 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QTextDocument>
 #include <QUrl>
+
+#include <memory>
 
 namespace orbika::test {
 
@@ -71,6 +74,7 @@ public:
     QList<FileDialogRequest> saveRequests;
     QList<QUrl> openedUrls;
     QStringList printedTexts;
+    std::shared_ptr<QTextDocument> lastPrinted; // with its formats, as the printer got it
     int clipboardClears = 0;
     QMap<QString, QString> settings; // "application/section/key" -> value
     QStringList handedOver;          // files handed to the running instance ("" for none)
