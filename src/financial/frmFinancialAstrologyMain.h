@@ -24,6 +24,8 @@ public:
 
     void cmdProceed_Click();
     void cmdOpen_Click();
+    // The tool's one result window, loaded from the current reading if none is.
+    frmFinancialAstrologyDisplay* loadDisplayWindow();
 
 private:
     BirthEntryControls* m_entry;

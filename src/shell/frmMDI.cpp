@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace orbika {
 
@@ -271,6 +272,21 @@ void frmMDI::bringIntoView(ToolWindow* window) {
     window->show();
     window->raise();
     m_mdiArea->setActiveSubWindow(window);
+}
+
+ToolWindow* frmMDI::loadedWindow(ReadingKind kind, ToolWindowRole role) const {
+    for (ToolWindow* window : toolWindows()) {
+        if (window->kind() == kind && window->role() == role)
+            return window;
+    }
+    return nullptr;
+}
+
+bool frmMDI::otherToolWindowShown(const ToolWindow* except) const {
+    const QList<ToolWindow*> windows = toolWindows();
+    return std::any_of(windows.begin(), windows.end(), [except](const ToolWindow* window) {
+        return window != except && window->isVisible();
+    });
 }
 
 void frmMDI::showAbout() {

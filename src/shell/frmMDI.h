@@ -29,6 +29,8 @@ public:
     void setWelcomeVisible(bool visible) override;
     void addToolWindow(ToolWindow* window) override;
     void bringIntoView(ToolWindow* window) override;
+    ToolWindow* loadedWindow(ReadingKind kind, ToolWindowRole role) const override;
+    bool otherToolWindowShown(const ToolWindow* except) const override;
     void showAbout() override;
 
     bool isWelcomeVisible() const;

@@ -34,7 +34,12 @@ public:
     void runModal(QDialog& dialog) override;
     QString openFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;
-    void clearClipboard() override { ++clipboardClears; }
+    bool clipboardHoldsOurText() override { return clipboardOurs && !clipboardText.isEmpty(); }
+    void clearClipboard() override {
+        ++clipboardClears;
+        clipboardText.clear();
+        clipboardOurs = false;
+    }
     bool openUrl(const QUrl& url) override;
     QString readSetting(const QString& application, const QString& section,
                         const QString& key) override;
@@ -67,6 +72,9 @@ public:
     QList<QUrl> openedUrls;
     QStringList printedTexts;
     int clipboardClears = 0;
+    // The clipboard's text, and whether this program put it there (the test says so).
+    QString clipboardText;
+    bool clipboardOurs = false;
     QMap<QString, QString> settings; // "application/section/key" -> value
 };
 
