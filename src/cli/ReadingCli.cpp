@@ -13,6 +13,7 @@
 #include "reports/modSavedReading.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <array>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -407,27 +408,41 @@ std::string WithUsage(const std::string& message) {
 
 Arguments ParseArguments(const std::vector<std::string>& args) {
     Arguments parsed;
+    // The word after --name or --date is its value whatever it is, so that a name may be empty or
+    // start with "-"; these two are taken here, the flags, the words and any unknown option by
+    // CLI11. As before, an option given twice counts once, its last value.
+    std::vector<std::string> rest;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        std::optional<std::string>* valued = nullptr;
+        for (auto [option, target] :
+             {std::pair{"--name", &parsed.name}, {"--date", &parsed.date}}) {
+            const std::string prefix = std::string(option) + "=";
+            if (arg == option) {
+                if (i + 1 == args.size())
+                    throw Refusal{WithUsage(arg + " needs a value.")};
+                *target = args[++i];
+                valued = target;
+            } else if (arg.rfind(prefix, 0) == 0) {
+                *target = arg.substr(prefix.size());
+                valued = target;
+            }
+        }
+        if (!valued)
+            rest.push_back(arg);
+    }
     CLI::App app;
     app.set_help_flag(); // --help is answered before parsing, whatever else is given
     app.allow_extras();
-    // As before CLI11: an option given twice counts once, its last value.
-    app.add_option("--name", parsed.name)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    app.add_option("--date", parsed.date)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     app.add_flag("--json", parsed.options.json)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     app.add_flag("--report", parsed.options.report)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     app.add_option("words", parsed.positional);
-    // CLI11 takes the arguments last first.
-    std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
-        app.parse(reversed);
-    } catch (const CLI::ArgumentMismatch&) {
-        for (const char* option : {"--name", "--date"}) {
-            if (!args.empty() && args.back() == option)
-                throw Refusal{WithUsage(std::string(option) + " needs a value.")};
-        }
-        throw Refusal{WithUsage("An option is missing its value.")};
+        // CLI11 takes the arguments last first.
+        std::reverse(rest.begin(), rest.end());
+        app.parse(rest);
     } catch (const CLI::ParseError& error) {
         throw Refusal{WithUsage(Visible(error.what()))};
     }

@@ -105,6 +105,12 @@ TEST(ReadingCli, RefusalsUseTheWindowsMessagesAndStatusTwo) {
         EXPECT_EQ(outcome.out, "");
     }
     EXPECT_EQ(RunCli({"tarot", "--name", "Ada", "--date", "2000-01-01"}).status, kExitRefused);
+    EXPECT_EQ(RunCli({"financial", "--date", "2000-01-01", "--name"})
+                  .err.rfind("--name needs a value.\n\nUsage:", 0),
+              0u);
+    EXPECT_EQ(RunCli({"financial", "--bogus", "--name", "Ada", "--date", "2000-01-01"})
+                  .err.rfind("Unknown option --bogus.\n\nUsage:", 0),
+              0u);
     EXPECT_EQ(RunCli({"financial", "--name", "Ada"}).status, kExitRefused);
     EXPECT_EQ(RunCli({}).status, kExitRefused);
 }
@@ -332,6 +338,15 @@ TEST(ReadingCli, AwkwardNamesGiveValidJsonOrAClearRefusal) {
             }
         }
     }
+    // Options as before: a value may start with "-", "--name=" works, the last of two counts.
+    EXPECT_EQ(JsonValue(RunCli({"career", "--name", "-Ada", "--date", "1971-06-03", "--json"}).out,
+                        "name"),
+              "-Ada");
+    EXPECT_EQ(JsonValue(RunCli({"career", "--name=Bo", "--name", "Al", "--date=1971-06-03",
+                                "--json", "--json"})
+                            .out,
+                        "name"),
+              "Al");
     const Outcome shown = RunCli({"career", "--name", "\x1b[31mRed", "--date", "1971-06-03"});
     EXPECT_EQ(shown.out.rfind("Name: \\x1B[31mRed\n", 0), 0u) << shown.out;
 }
