@@ -126,7 +126,10 @@ void ReportWindow::closeEvent(QCloseEvent* event) {
     if (LinkHandlerTarget() == m_rtb)
         RemoveLinkHandler();
     // Closing the report brings the tool's result window back: the one that is loaded, whichever
-    // opened the report, or a new one when Back or Exit closed it meanwhile.
+    // opened the report, or a new one when Back or Exit closed it meanwhile. Not when the whole
+    // tool is being closed.
+    if (host().closingAllTools())
+        return;
     ToolWindow* result = host().loadedWindow(kind(), ToolWindowRole::Result);
     if (!result && m_reopenResult)
         result = m_reopenResult();

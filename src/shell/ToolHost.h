@@ -28,6 +28,8 @@ public:
     virtual ToolWindow* loadedWindow(ReadingKind kind, ToolWindowRole role) const = 0;
     // True when a tool window other than `except` is in view.
     virtual bool otherToolWindowShown(const ToolWindow* except) const = 0;
+    // True while the main window closes the windows of every tool.
+    virtual bool closingAllTools() const = 0;
     // The About box, modal.
     virtual void showAbout() = 0;
 };

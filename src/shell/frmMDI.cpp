@@ -305,6 +305,7 @@ QList<ToolWindow*> frmMDI::toolWindows() const {
 }
 
 void frmMDI::closeAllToolWindows() {
+    m_closingAll = true;
     for (const ToolWindowRole role :
          {ToolWindowRole::Report, ToolWindowRole::Result, ToolWindowRole::Entry}) {
         for (ToolWindow* window : toolWindows()) {
@@ -312,6 +313,7 @@ void frmMDI::closeAllToolWindows() {
                 window->close();
         }
     }
+    m_closingAll = false;
 }
 
 void frmMDI::cmdSelectOption_Click(int index) {

@@ -31,14 +31,15 @@ public:
     void bringIntoView(ToolWindow* window) override;
     ToolWindow* loadedWindow(ReadingKind kind, ToolWindowRole role) const override;
     bool otherToolWindowShown(const ToolWindow* except) const override;
+    bool closingAllTools() const override { return m_closingAll; }
     void showAbout() override;
 
     bool isWelcomeVisible() const;
     QMdiArea* mdiArea() const { return m_mdiArea; }
     // Every tool window that is loaded (shown or hidden), oldest first.
     QList<ToolWindow*> toolWindows() const;
-    // Closes the windows of every tool: report windows first, since closing one brings its result
-    // window back, then result windows, then entry windows.
+    // Closes the windows of every tool: report windows first, then result windows, then entry
+    // windows. A report closed this way brings no result window back.
     void closeAllToolWindows();
 
     void cmdSelectOption_Click(int index);
@@ -64,6 +65,7 @@ private:
     QMdiArea* m_mdiArea = nullptr;
     std::array<QPushButton*, 6> m_cmdSelectOption{};
     std::array<QLabel*, 9> m_lblCaption{};
+    bool m_closingAll = false;
 };
 
 } // namespace orbika

@@ -159,6 +159,14 @@ TEST_F(ReportWindows, ExitOnTheResultLeavesTheReportOpenAndClosingItBringsAResul
         click("cmdBack", toolWindow(names.result));
         EXPECT_TRUE(toolWindow(names.entry)->isVisible());
         EXPECT_EQ(find<QLineEdit>("txtName", toolWindow(names.entry))->text(), "Ada");
+
+        // Opening another tool closes a report whose result is gone, and loads no result for it.
+        openReport(names.tool, "Ada", 3, "June", 1971);
+        click("cmdExit", toolWindow(names.result));
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        openTool(2);
+        EXPECT_EQ(main->findChildren<ToolWindow*>(names.result).size(), 0);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 
