@@ -1,5 +1,7 @@
 #include "modSavedFileAccess.h"
 
+#ifndef _WIN32
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -172,3 +174,101 @@ std::string WriteFileAtomically(const SaveTarget& target, const std::string& byt
 }
 
 } // namespace orbika
+
+#else // Windows has no pipes or devices in its file system to wait on; std::filesystem serves.
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace orbika {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string NotRegular(fs::file_type type) {
+    return type == fs::file_type::directory ? "It is a folder, not a file."
+                                            : "It is not a regular file.";
+}
+
+} // namespace
+
+ReadOutcome ReadRegularFile(const std::string& path, std::size_t maxBytes) {
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (error)
+        return {{}, error.message() + "."};
+    if (status.type() != fs::file_type::regular)
+        return {{}, NotRegular(status.type())};
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return {{}, "The file cannot be opened."};
+    ReadOutcome outcome;
+    outcome.bytes.resize(maxBytes);
+    file.read(outcome.bytes.data(), std::streamsize(maxBytes));
+    outcome.bytes.resize(std::size_t(file.gcount()));
+    return outcome;
+}
+
+SaveTarget CheckSaveTarget(const std::string& path) {
+    SaveTarget target;
+    const std::string base = fs::path(path).filename().string();
+    if (path.empty() || base.empty() || base == "." || base == "..") {
+        target.error = "That is not a file name.";
+        return target;
+    }
+    std::error_code error;
+    fs::path final(path);
+    for (int depth = 0; fs::is_symlink(final, error); ++depth) {
+        if (depth == 40) {
+            target.error = "Too many symbolic links lead to it.";
+            return target;
+        }
+        const fs::path link = fs::read_symlink(final, error);
+        final = link.is_absolute() ? link : final.parent_path() / link;
+    }
+    target.path = final.string();
+    const fs::file_status status = fs::status(final, error);
+    if (!fs::exists(status))
+        return target;
+    if (status.type() != fs::file_type::regular) {
+        target.error = NotRegular(status.type());
+        return target;
+    }
+    target.replaces = unsigned(status.permissions());
+    if ((status.permissions() & fs::perms::owner_write) == fs::perms::none) {
+        target.error = "The file is read-only.";
+        target.readOnly = true;
+    }
+    return target;
+}
+
+std::string WriteFileAtomically(const SaveTarget& target, const std::string& bytes) {
+    const fs::path final(target.path);
+    fs::path temporary = final;
+    temporary += ".tmp" + std::to_string(std::random_device{}());
+    std::error_code error;
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        file.write(bytes.data(), std::streamsize(bytes.size()));
+        file.close();
+        if (!file) {
+            fs::remove(temporary, error);
+            return "The file cannot be written.";
+        }
+    }
+    if (target.replaces)
+        fs::permissions(temporary, fs::perms(*target.replaces), error);
+    fs::rename(temporary, final, error);
+    if (error) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        return error.message() + ".";
+    }
+    return {};
+}
+
+} // namespace orbika
+
+#endif
