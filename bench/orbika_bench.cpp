@@ -1,13 +1,13 @@
 // In-process benchmarks: the readings, report composition, planet lookups and the windows a
 // person opens. Run under the offscreen platform; see bench/run.
 
+#include "QuietPlatform.h"
 #include "birth/BirthEntryControls.h"
 #include "birth/modBirthData.h"
 #include "birth/modSunSignProfile.h"
 #include "career/frmCareerAstrologyMain.h"
 #include "financial/frmFinancialAstrologyMain.h"
 #include "planets/modPlanetSigns.h"
-#include "platform/Platform.h"
 #include "reports/ReportWindow.h"
 #include "reports/modReports.h"
 #include "shell/frmMDI.h"
@@ -20,28 +20,6 @@
 namespace {
 
 using namespace orbika;
-
-// Answers every request without showing anything.
-class QuietPlatform : public Platform {
-public:
-    MessageResult showMessage(QWidget*, const QString&, MessageIcon, MessageButtons,
-                              const QString&) override {
-        return MessageResult::Ok;
-    }
-    void runModal(QDialog&) override {}
-    QString openFileName(QWidget*, const FileDialogRequest&) override { return {}; }
-    QString saveFileName(QWidget*, const FileDialogRequest&) override { return {}; }
-    void clearClipboard() override {}
-    bool openUrl(const QUrl&) override { return true; }
-    QString readSetting(const QString&, const QString&, const QString&) override { return {}; }
-    bool writeSetting(const QString&, const QString&, const QString&, const QString&) override {
-        return true;
-    }
-    bool print(const QTextDocument&, QString*) override { return true; }
-    QSize screenSize() override { return {1366, 900}; }
-    QDate today() override { return {2026, 12, 10}; }
-    bool otherInstanceRunning() override { return false; }
-};
 
 FinancialReading MakeFinancialReading() {
     FinancialReading reading;

@@ -71,6 +71,7 @@ BirthEntryControls::BirthEntryControls(QWidget* parent, Platform& platform, int 
     m_txtName = new QLineEdit(m_widget);
     m_txtName->setObjectName(QStringLiteral("txtName"));
     m_txtName->setAccessibleName(tr("Name"));
+    m_txtName->setMaxLength(kMaxNameLength);
     m_txtName->setMinimumWidth(220);
 
     const bool dayFirst = arrangement == Arrangement::DayMonthYear;

@@ -43,6 +43,9 @@ enum class NameRule {
     PlanetSign, // only the empty text is blank: information icon
 };
 
+// The most characters a name box holds; a saved file keeps every one of them.
+inline constexpr int kMaxNameLength = 255;
+
 inline constexpr std::string_view kMsgEnterYourName = "Please Enter Your Name";
 inline constexpr std::string_view kMsgEnterYourNameCareer = "Please enter your name";
 inline constexpr std::string_view kMsgBadFebruaryDate = "Please Enter Correct Date Or Month!";

@@ -2,6 +2,7 @@
 
 #include "birth/modBirthData.h"
 #include "content/Pictures.h"
+#include "frmCareerAstrologyMain.h"
 #include "links/BrandLinks.h"
 #include "links/LinkLabel.h"
 #include "links/modHelp.h"
@@ -137,22 +138,22 @@ void frmCareerAstrologyDisplay::showProfile(const CareerProfile& profile) {
 }
 
 void frmCareerAstrologyDisplay::cmdPrint_Click() {
-    // While the report is open, Print only brings it back into view.
-    if (!m_report || m_report->isUnloaded()) {
+    // While the tool's report is open, Print only brings it back into view.
+    ToolWindow* report = host().loadedWindow(kind(), ToolWindowRole::Report);
+    if (!report) {
         CareerReportSource shown;
         shown.sign = U8(m_lblSunSign->text());
         shown.text = U8(m_lblDisplay[0]->text().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
         for (std::size_t a = 0; a < 12; ++a)
             shown.sentences[a] = U8(m_lblDisplay[a + 1]->text());
-        ToolHost& toolHost = host();
-        QPointer<ToolWindow> entry = entryWindow();
-        m_report =
-            new frmCareerAstrologySave(toolHost, this, shown, [&toolHost, entry]() -> ToolWindow* {
-                return new frmCareerAstrologyDisplay(toolHost, entry);
-            });
-        toolHost.addToolWindow(m_report);
+        QPointer<frmCareerAstrologyMain> entry =
+            qobject_cast<frmCareerAstrologyMain*>(entryWindow());
+        report = new frmCareerAstrologySave(host(), shown, [entry]() -> ToolWindow* {
+            return entry ? entry->loadDisplayWindow() : nullptr;
+        });
+        host().addToolWindow(report);
     }
-    host().bringIntoView(m_report);
+    host().bringIntoView(report);
 }
 
 } // namespace orbika

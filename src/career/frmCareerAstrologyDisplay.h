@@ -27,7 +27,6 @@ private:
     QLabel* m_lblSunSign = nullptr;
     QLabel* m_picSunSign = nullptr;
     std::array<QLabel*, 13> m_lblDisplay{};
-    QPointer<ToolWindow> m_report;
 };
 
 } // namespace orbika

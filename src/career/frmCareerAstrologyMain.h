@@ -27,10 +27,10 @@ public:
     // Writes the sign's profile into the result window, loading it first if needed; an unknown
     // sign writes nothing.
     void DisplayCareerProfile(const std::string& sign);
-
-private:
+    // The tool's one result window, loaded (with its placeholder texts) if none is.
     frmCareerAstrologyDisplay* loadDisplayWindow();
 
+private:
     BirthEntryControls* m_entry;
     QPointer<frmCareerAstrologyDisplay> m_display;
 };

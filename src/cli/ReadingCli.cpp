@@ -1,6 +1,6 @@
 #include "ReadingCli.h"
 
-#include "Json.h"
+#include "Text.h"
 #include "birth/modBirthData.h"
 #include "birth/modSunSignProfile.h"
 #include "career/modCareerAstrology.h"
@@ -9,20 +9,21 @@
 #include "planets/modPlanetSigns.h"
 #include "reports/modCodePage.h"
 #include "reports/modReports.h"
+#include "reports/modSavedFileAccess.h"
 #include "reports/modSavedReading.h"
 
+#include <CLI/CLI.hpp>
+#include <algorithm>
 #include <array>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
-#include <random>
 
 namespace orbika::cli {
 
 namespace {
+
+using Json = nlohmann::ordered_json;
 
 constexpr std::string_view kUsage =
     "Usage: orbika-reading KIND --name NAME --date YYYY-MM-DD [--json] [--report]\n"
@@ -179,17 +180,66 @@ std::string Shown(std::string label) {
     return label;
 }
 
-std::string AttributesJson(const std::array<ProfileAttribute, 12>& attributes) {
-    std::string json = "[";
-    for (const ProfileAttribute& attribute : attributes) {
-        if (json.size() > 1)
-            json += ",";
-        json += JsonObject()
-                    .add("label", Shown(attribute.Label))
-                    .add("sentence", attribute.Sentence)
-                    .str();
+// The pieces of a list as the profile tables write it: "Leo & Sagittarius", "Aquarius and
+// Gemini", "Karl Marx, Johannes Brahms".
+std::vector<std::string> ListItems(std::string_view text,
+                                   std::initializer_list<std::string_view> separators) {
+    std::vector<std::string> items;
+    std::size_t start = 0;
+    for (std::size_t at = 0; at <= text.size();) {
+        std::size_t matched = 0;
+        for (const std::string_view separator : separators) {
+            if (text.substr(at, separator.size()) == separator) {
+                matched = separator.size();
+                break;
+            }
+        }
+        if (at == text.size() || matched > 0) {
+            if (at > start)
+                items.emplace_back(text.substr(start, at - start));
+            at += matched > 0 ? matched : 1;
+            start = at;
+        } else {
+            ++at;
+        }
     }
-    return json + "]";
+    return items;
+}
+
+// "8 & 9", "8, 2" and "9" as numbers.
+Json LuckyNumbers(std::string_view text) {
+    Json numbers = Json::array();
+    int value = -1;
+    for (const char c : std::string(text) + " ") {
+        if (c >= '0' && c <= '9') {
+            value = (value < 0 ? 0 : value * 10) + (c - '0');
+        } else if (value >= 0) {
+            numbers.push_back(value);
+            value = -1;
+        }
+    }
+    return numbers;
+}
+
+template <typename RatingOf>
+Json AttributesJson(const std::array<ProfileAttribute, 12>& attributes, const std::string& sign,
+                    RatingOf rating) {
+    Json list = Json::array();
+    const int signIndex = SignIndex(sign).value_or(0);
+    for (std::size_t a = 0; a < attributes.size(); ++a) {
+        list.push_back({{"label", Shown(attributes[a].Label)},
+                        {"rating", rating(signIndex, int(a))},
+                        {"sentence", attributes[a].Sentence}});
+    }
+    return list;
+}
+
+// The version of the JSON documents' layout (docs/reading.schema.json); raised when a key
+// changes meaning or goes away.
+constexpr int kSchemaVersion = 1;
+
+Json Header(std::string_view kind, const std::string& name, const BirthInput& input) {
+    return {{"schema", kSchemaVersion}, {"kind", kind}, {"name", name}, {"date", IsoDate(input)}};
 }
 
 struct Options {
@@ -197,21 +247,13 @@ struct Options {
     bool report = false;
 };
 
-// With --json prints the object (and the report in it when asked); with --report alone prints the
-// report. False when neither was asked for: the caller prints the plain reading.
-bool PrintJsonOrReport(JsonObject& object, const std::string& report, const Options& options,
-                       std::ostream& out) {
-    if (options.json) {
-        if (options.report)
-            object.add("report", report);
-        out << object.str() << "\n";
-        return true;
-    }
-    if (options.report) {
-        out << report;
-        return true;
-    }
-    return false;
+// Prints the object as one line, with the report's text in it when asked for.
+int PrintJson(Json& object, const Options& options, const std::vector<ReportEntry>& report,
+              std::ostream& out) {
+    if (options.report)
+        object["report"] = ReportPlainText(ComposeReport(report));
+    out << object.dump() << "\n";
+    return kExitOk;
 }
 
 int PrintFinancial(const BirthInput& input, const Options& options, std::ostream& out) {
@@ -223,34 +265,35 @@ int PrintFinancial(const BirthInput& input, const Options& options, std::ostream
     reading.Sign = FindSunSign(reading.Month, reading.Day);
     StarSignDescription(reading.Sign, reading.SunSign);
     Financial_Profile(reading.Sign, reading.Financial);
-    const std::string report = ReportPlainText(ComposeReport(FinancialReportEntries(reading)));
-
-    JsonObject object;
-    if (options.json) {
-        const SunSignProfile& p = reading.SunSign;
-        JsonObject profile;
-        profile.add("element", p.Element)
-            .add("quality", p.Quality)
-            .add("rulingPlanet", p.RulingPlanet)
-            .add("positiveTraits", p.PositiveTraits)
-            .add("negativeTraits", p.NegativeTraits)
-            .add("luckyNumber", p.LuckyNumber)
-            .add("luckyColor", p.LuckyColor)
-            .add("luckyDay", p.LuckyDay)
-            .add("compatibility", p.Compatibility)
-            .add("famousPersons", p.FamousPersons)
-            .add("birthStone", p.BirthStone);
-        object.add("kind", "financial")
-            .add("name", reading.Name)
-            .add("date", IsoDate(input))
-            .add("sign", reading.Sign)
-            .addRaw("profile", profile.str())
-            .add("text", reading.Financial.Text)
-            .addRaw("attributes", AttributesJson(reading.Financial.Attributes));
-    }
-    if (PrintJsonOrReport(object, report, options, out))
-        return kExitOk;
     const SunSignProfile& p = reading.SunSign;
+
+    if (options.json) {
+        Json object = Header("financial", reading.Name, input);
+        object["sign"] = reading.Sign;
+        object["profile"] = {
+            {"element", p.Element},
+            {"quality", p.Quality},
+            {"rulingPlanet", p.RulingPlanet},
+            {"positiveTraits", p.PositiveTraits},
+            {"negativeTraits", p.NegativeTraits},
+            {"luckyNumbers", LuckyNumbers(p.LuckyNumber)},
+            {"luckyColor", p.LuckyColor},
+            {"luckyDay", p.LuckyDay},
+            {"compatibleSigns", ListItems(p.Compatibility, {" & ", " and ", ", "})},
+            {"famousPeople", ListItems(p.FamousPersons, {", "})},
+            {"birthStone", p.BirthStone},
+        };
+        object["text"] = reading.Financial.Text;
+        object["attributes"] = AttributesJson(reading.Financial.Attributes, reading.Sign,
+                                              modFinancialAstrology::Rating);
+        return PrintJson(object, options, FinancialReportEntries(reading), out);
+    }
+    // On a terminal the name's control characters show as escapes.
+    reading.Name = Visible(reading.Name);
+    if (options.report) {
+        out << ReportPlainText(ComposeReport(FinancialReportEntries(reading)));
+        return kExitOk;
+    }
     out << "Name: " << reading.Name << "\n"
         << "Date of Birth: " << reading.Month << " " << reading.Day << ", " << reading.Year << "\n"
         << "Sun Sign: " << reading.Sign << "\n"
@@ -288,19 +331,20 @@ int PrintCareer(const BirthInput& input, const Options& options, std::ostream& o
     CareerReportSource shown{profile.Sign, profile.Text, {}};
     for (std::size_t a = 0; a < 12; ++a)
         shown.sentences[a] = profile.Attributes[a].Sentence;
-    const std::string report = ReportPlainText(ComposeReport(CareerReportEntries(reading, shown)));
 
-    JsonObject object;
     if (options.json) {
-        object.add("kind", "career")
-            .add("name", reading.Name)
-            .add("date", IsoDate(input))
-            .add("sign", reading.Sign)
-            .add("text", WithNewLines(profile.Text))
-            .addRaw("attributes", AttributesJson(profile.Attributes));
+        Json object = Header("career", reading.Name, input);
+        object["sign"] = reading.Sign;
+        object["text"] = WithNewLines(profile.Text);
+        object["attributes"] =
+            AttributesJson(profile.Attributes, reading.Sign, modCareerAstrology::Rating);
+        return PrintJson(object, options, CareerReportEntries(reading, shown), out);
     }
-    if (PrintJsonOrReport(object, report, options, out))
+    reading.Name = Visible(reading.Name);
+    if (options.report) {
+        out << ReportPlainText(ComposeReport(CareerReportEntries(reading, shown)));
         return kExitOk;
+    }
     out << "Name: " << reading.Name << "\n"
         << "Date of Birth: " << reading.Month << " " << reading.Day << ", " << reading.Year << "\n"
         << "Sun Sign: " << reading.Sign << "\n\n"
@@ -323,18 +367,14 @@ int PrintPlanet(const Kind& kind, const BirthInput& input, const Options& option
     const auto index = SignIndex(sign);
     const std::string interpretation(index ? (*info.interpretations)[std::size_t(*index)] : "");
     if (options.json) {
-        out << JsonObject()
-                   .add("kind", kind.word)
-                   .add("name", input.name)
-                   .add("date", IsoDate(input))
-                   .add("body", TableOf(info.body).Body)
-                   .add("sign", sign)
-                   .add("interpretation", interpretation)
-                   .str()
-            << "\n";
+        Json object = Header(kind.word, input.name, input);
+        object["body"] = TableOf(info.body).Body;
+        object["sign"] = sign;
+        object["interpretation"] = interpretation;
+        out << object.dump() << "\n";
         return kExitOk;
     }
-    out << "Name: " << input.name << "\n"
+    out << "Name: " << Visible(input.name) << "\n"
         << "Date of Birth: " << input.day << " " << MonthName(input) << " " << input.year << "\n"
         << info.bodyLine << "\n"
         << info.placementLine << " " << sign << "\n";
@@ -362,41 +402,74 @@ struct Arguments {
     Options options;
 };
 
+std::string WithUsage(const std::string& message) {
+    return message + "\n\n" + std::string(kUsage);
+}
+
 Arguments ParseArguments(const std::vector<std::string>& args) {
     Arguments parsed;
+    // The word after --name or --date is its value whatever it is, so that a name may be empty or
+    // start with "-"; these two are taken here, the flags, the words and any unknown option by
+    // CLI11. As before, an option given twice counts once, its last value.
+    std::vector<std::string> rest;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        auto value = [&](std::string_view option) -> std::optional<std::string> {
+        std::optional<std::string>* valued = nullptr;
+        for (auto [option, target] :
+             {std::pair{"--name", &parsed.name}, {"--date", &parsed.date}}) {
+            const std::string prefix = std::string(option) + "=";
             if (arg == option) {
-                if (i + 1 >= args.size())
-                    throw Refusal{std::string(option) + " needs a value.\n\n" +
-                                  std::string(kUsage)};
-                return args[++i];
+                if (i + 1 == args.size())
+                    throw Refusal{WithUsage(arg + " needs a value.")};
+                *target = args[++i];
+                valued = target;
+            } else if (arg.rfind(prefix, 0) == 0) {
+                *target = arg.substr(prefix.size());
+                valued = target;
             }
-            if (arg.rfind(std::string(option) + "=", 0) == 0)
-                return arg.substr(option.size() + 1);
-            return std::nullopt;
-        };
-        if (auto name = value("--name")) {
-            parsed.name = name;
-        } else if (auto date = value("--date")) {
-            parsed.date = date;
-        } else if (arg == "--json") {
-            parsed.options.json = true;
-        } else if (arg == "--report") {
-            parsed.options.report = true;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            throw Refusal{"Unknown option " + arg + ".\n\n" + std::string(kUsage)};
-        } else {
-            parsed.positional.push_back(arg);
         }
+        if (!valued)
+            rest.push_back(arg);
+    }
+    CLI::App app;
+    app.set_help_flag(); // --help is answered before parsing, whatever else is given
+    app.allow_extras();
+    app.add_flag("--json", parsed.options.json)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app.add_flag("--report", parsed.options.report)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app.add_option("words", parsed.positional);
+    try {
+        // CLI11 takes the arguments last first.
+        std::reverse(rest.begin(), rest.end());
+        app.parse(rest);
+    } catch (const CLI::ParseError& error) {
+        throw Refusal{WithUsage(Visible(error.what()))};
+    }
+    for (const std::string& extra : app.remaining()) {
+        if (extra.size() > 1 && extra[0] == '-')
+            throw Refusal{WithUsage("Unknown option " + Visible(extra) + ".")};
+        throw Refusal{WithUsage("Unexpected " + Visible(extra) + ".")};
     }
     return parsed;
 }
 
+// The name as the command line gives it: UTF-8 text no longer than a name box holds.
+void CheckName(const std::string& name) {
+    const auto length = Utf8Length(name);
+    if (!length)
+        throw Refusal{"The name is not valid UTF-8 text; check the terminal's character set."};
+    if (*length > std::size_t(kMaxNameLength)) {
+        throw Refusal{"The name has " + std::to_string(*length) +
+                      " characters; a name may have at most " + std::to_string(kMaxNameLength) +
+                      "."};
+    }
+}
+
 BirthInput InputFrom(const Arguments& arguments) {
     if (!arguments.name || !arguments.date)
-        throw Refusal{"A reading needs --name and --date.\n\n" + std::string(kUsage)};
+        throw Refusal{WithUsage("A reading needs --name and --date.")};
+    CheckName(*arguments.name);
     BirthInput input = ParseDate(*arguments.date);
     input.name = *arguments.name;
     return input;
@@ -405,7 +478,7 @@ BirthInput InputFrom(const Arguments& arguments) {
 const Kind& KindOf(const std::string& word) {
     const Kind* kind = FindKind(word);
     if (!kind)
-        throw Refusal{"Unknown reading " + word + ".\n\n" + std::string(kUsage)};
+        throw Refusal{WithUsage("Unknown reading " + Visible(word) + ".")};
     return *kind;
 }
 
@@ -420,14 +493,11 @@ int OpenFile(const std::string& path, const Options& options, std::ostream& out)
     const Kind& kind = EndsWith(path, "zod")   ? *FindKind("financial")
                        : EndsWith(path, "cwc") ? *FindKind("career")
                                                : throw Refusal{std::string(kCheckFile)};
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        throw Refusal{"Cannot read " + path + ": " + std::strerror(errno) + ".", kExitFailure};
-    std::string bytes(kMaxSavedFileRead, '\0');
-    file.read(bytes.data(), std::streamsize(bytes.size()));
-    bytes.resize(std::size_t(file.gcount()));
-    const ParsedSavedReading parsed = ParseSavedReading(bytes);
-    if (parsed.lineCount < 4)
+    const ReadOutcome read = ReadRegularFile(path, kMaxSavedFileRead);
+    if (!read.error.empty())
+        throw Refusal{"Cannot read " + Visible(path) + ": " + read.error, kExitFailure};
+    const ParsedSavedReading parsed = ParseSavedReading(read.bytes);
+    if (parsed.overlong || parsed.lineCount < 4)
         throw Refusal{std::string(kCheckFile)};
 
     // Each date line must be an entry of its list.
@@ -442,47 +512,40 @@ int OpenFile(const std::string& path, const Options& options, std::ostream& out)
                         out);
 }
 
+// The last part of a path, after its last folder separator.
+std::string_view BaseName(std::string_view path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
 int SaveFile(const Kind& kind, BirthInput input, std::string path) {
     if (IsPlanet(kind))
         throw Refusal{"Only financial and career readings can be saved."};
     Check(kind, input);
+    const std::string_view base = BaseName(path);
+    if (base.empty() || base == "." || base == "..")
+        throw Refusal{"\"" + Visible(path) + "\" is not a file name."};
     const std::string extension = kind.id == KindId::Financial ? "zod" : "cwc";
-    if (std::filesystem::path(path).extension().empty())
+    if (base.find('.') == std::string_view::npos)
         path += "." + extension;
     const std::string name =
         kind.id == KindId::Financial ? std::string(TrimBlanks(input.name)) : input.name;
     if (const std::string unsavable = UnsavableCharacters(name); !unsavable.empty())
-        throw Refusal{
-            "The name contains characters that a saved reading cannot hold: " + unsavable + "."};
+        throw Refusal{"The name contains characters that a saved reading cannot hold: " +
+                      Visible(unsavable) + "."};
     const std::string content =
         FormatSavedReading({Utf8ToWindows1252(name), MonthName(input), std::to_string(input.day),
                             std::to_string(input.year)});
 
-    // All or nothing: write beside the target, then rename over it.
-    const std::filesystem::path target(path);
-    std::filesystem::path temporary = target;
-    temporary += ".tmp" + std::to_string(std::random_device{}());
-    auto fail = [&](const std::string& reason) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return Refusal{"The reading could not be saved to \"" + path + "\".\n" + reason,
+    auto failure = [&](const std::string& reason) {
+        return Refusal{"The reading could not be saved to \"" + Visible(path) + "\".\n" + reason,
                        kExitFailure};
     };
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!file)
-            throw fail(std::strerror(errno));
-        file.write(content.data(), std::streamsize(content.size()));
-        file.close();
-        if (!file)
-            throw fail(std::strerror(errno));
-    }
-    std::error_code error;
-    if (std::filesystem::is_directory(target, error))
-        throw fail("A folder of that name is in the way.");
-    std::filesystem::rename(temporary, target, error);
-    if (error)
-        throw fail(error.message());
+    const SaveTarget target = CheckSaveTarget(path);
+    if (!target.error.empty())
+        throw failure(target.error);
+    if (const std::string error = WriteFileAtomically(target, content); !error.empty())
+        throw failure(error);
     return kExitOk;
 }
 
@@ -506,16 +569,16 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             throw Refusal{std::string(kUsage)};
         if (words[0] == "open") {
             if (words.size() != 2)
-                throw Refusal{"open takes one file.\n\n" + std::string(kUsage)};
+                throw Refusal{WithUsage("open takes one file.")};
             return OpenFile(words[1], arguments.options, out);
         }
         if (words[0] == "save") {
             if (words.size() != 3)
-                throw Refusal{"save takes a reading and one file.\n\n" + std::string(kUsage)};
+                throw Refusal{WithUsage("save takes a reading and one file.")};
             return SaveFile(KindOf(words[1]), InputFrom(arguments), words[2]);
         }
         if (words.size() != 1)
-            throw Refusal{"Unexpected " + words[1] + ".\n\n" + std::string(kUsage)};
+            throw Refusal{WithUsage("Unexpected " + Visible(words[1]) + ".")};
         return PrintReading(KindOf(words[0]), InputFrom(arguments), arguments.options, out);
     } catch (const Refusal& refusal) {
         err << refusal.message;

@@ -2,6 +2,7 @@
 
 #include "birth/modBirthData.h"
 #include "content/Pictures.h"
+#include "frmFinancialAstrologyMain.h"
 #include "links/BrandLinks.h"
 #include "links/LinkLabel.h"
 #include "links/modHelp.h"
@@ -250,17 +251,17 @@ void frmFinancialAstrologyDisplay::Form_Load() {
 }
 
 void frmFinancialAstrologyDisplay::cmdPrint_Click() {
-    // While the report is open, Print only brings it back into view.
-    if (!m_report || m_report->isUnloaded()) {
-        ToolHost& toolHost = host();
-        QPointer<ToolWindow> entry = entryWindow();
-        m_report =
-            new frmFinancialAstrologySave(toolHost, this, [&toolHost, entry]() -> ToolWindow* {
-                return new frmFinancialAstrologyDisplay(toolHost, entry);
-            });
-        toolHost.addToolWindow(m_report);
+    // While the tool's report is open, Print only brings it back into view.
+    ToolWindow* report = host().loadedWindow(kind(), ToolWindowRole::Report);
+    if (!report) {
+        QPointer<frmFinancialAstrologyMain> entry =
+            qobject_cast<frmFinancialAstrologyMain*>(entryWindow());
+        report = new frmFinancialAstrologySave(host(), [entry]() -> ToolWindow* {
+            return entry ? entry->loadDisplayWindow() : nullptr;
+        });
+        host().addToolWindow(report);
     }
-    host().bringIntoView(m_report);
+    host().bringIntoView(report);
 }
 
 } // namespace orbika

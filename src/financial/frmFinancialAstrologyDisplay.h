@@ -34,7 +34,6 @@ private:
     QPlainTextEdit* m_txtFinancialProfile = nullptr;
     std::array<QLabel*, 12> m_lblLabel{};
     std::array<QLabel*, 12> m_lblAttributes{};
-    QPointer<ToolWindow> m_report;
 };
 
 } // namespace orbika

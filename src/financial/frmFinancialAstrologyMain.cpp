@@ -70,6 +70,14 @@ void frmFinancialAstrologyMain::cmdOpen_Click() {
         cmdProceed_Click();
 }
 
+frmFinancialAstrologyDisplay* frmFinancialAstrologyMain::loadDisplayWindow() {
+    if (!m_display || m_display->isUnloaded()) {
+        m_display = new frmFinancialAstrologyDisplay(host(), this);
+        host().addToolWindow(m_display);
+    }
+    return m_display;
+}
+
 void frmFinancialAstrologyMain::cmdProceed_Click() {
     if (!m_entry->validate(NameRule::Financial))
         return;
@@ -83,11 +91,10 @@ void frmFinancialAstrologyMain::cmdProceed_Click() {
     StarSignDescription(reading.Sign, reading.SunSign);
     Financial_Profile(reading.Sign, reading.Financial);
 
+    // The result window shows the reading it was loaded with: a new reading needs a new one.
     if (m_display)
         m_display->close();
-    m_display = new frmFinancialAstrologyDisplay(host(), this);
-    host().addToolWindow(m_display);
-    host().bringIntoView(m_display);
+    host().bringIntoView(loadDisplayWindow());
     hide();
     host().setWelcomeVisible(false);
 }

@@ -26,6 +26,8 @@ public:
     void openSavedFile(const QString& path);
     void cmdProceed_Click();
     void cmdOpen_Click();
+    // The tool's one result window, loaded from the current reading if none is.
+    frmFinancialAstrologyDisplay* loadDisplayWindow();
 
 private:
     BirthEntryControls* m_entry;

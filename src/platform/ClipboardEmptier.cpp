@@ -18,7 +18,10 @@ public:
         box->viewport()->installEventFilter(this);
     }
 
-    void empty() { m_platform.clearClipboard(); }
+    void empty() {
+        if (m_platform.clipboardHoldsOurText())
+            m_platform.clearClipboard();
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {

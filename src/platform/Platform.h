@@ -41,6 +41,9 @@ public:
     virtual QString openFileName(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual QString saveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
 
+    // True when the system clipboard (or the selection) holds what this program put there; text
+    // copied in other programs is not ours to empty.
+    virtual bool clipboardHoldsOurText() = 0;
     virtual void clearClipboard() = 0;
     virtual bool openUrl(const QUrl& url) = 0;
 

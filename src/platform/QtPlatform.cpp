@@ -106,9 +106,19 @@ QString QtPlatform::saveFileName(QWidget* parent, const FileDialogRequest& reque
     return runFileDialog(parent, request, true);
 }
 
+bool QtPlatform::clipboardHoldsOurText() {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard && (clipboard->ownsClipboard() || clipboard->ownsSelection());
+}
+
 void QtPlatform::clearClipboard() {
-    if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->clear();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return;
+    if (clipboard->ownsClipboard())
+        clipboard->clear(QClipboard::Clipboard);
+    if (clipboard->ownsSelection())
+        clipboard->clear(QClipboard::Selection);
 }
 
 bool QtPlatform::openUrl(const QUrl& url) {

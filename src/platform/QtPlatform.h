@@ -20,6 +20,7 @@ public:
     void runModal(QDialog& dialog) override;
     QString openFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;
+    bool clipboardHoldsOurText() override;
     void clearClipboard() override;
     bool openUrl(const QUrl& url) override;
     QString readSetting(const QString& application, const QString& section,

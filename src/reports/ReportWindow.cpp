@@ -34,9 +34,9 @@ QColor ToQColor(RgbColour colour) {
 } // namespace
 
 ReportWindow::ReportWindow(ToolHost& host, ReadingKind kind, const QString& objectName,
-                           const QString& bannerName, const QString& bannerText, ToolWindow* result,
+                           const QString& bannerName, const QString& bannerText,
                            ResultOpener reopenResult)
-    : ToolWindow(host, kind, ToolWindowRole::Report, objectName), m_result(result),
+    : ToolWindow(host, kind, ToolWindowRole::Report, objectName),
       m_reopenResult(std::move(reopenResult)) {
     QWidget* page = body();
 
@@ -133,22 +133,21 @@ void ReportWindow::closeEvent(QCloseEvent* event) {
         return;
     if (LinkHandlerTarget() == m_rtb)
         RemoveLinkHandler();
-    // Closing the report brings its result window back, a new one if it was closed meanwhile.
-    ToolWindow* result = m_result;
-    if (!result || result->isUnloaded()) {
-        result = m_reopenResult ? m_reopenResult() : nullptr;
-        if (result)
-            host().addToolWindow(result);
-    }
+    // Closing the report brings the tool's result window back: the one that is loaded, whichever
+    // opened the report, or a new one when Back or Exit closed it meanwhile. Not when the whole
+    // tool is being closed.
+    if (host().closingAllTools())
+        return;
+    ToolWindow* result = host().loadedWindow(kind(), ToolWindowRole::Result);
+    if (!result && m_reopenResult)
+        result = m_reopenResult();
     if (result)
         host().bringIntoView(result);
 }
 
-frmFinancialAstrologySave::frmFinancialAstrologySave(ToolHost& host, ToolWindow* result,
-                                                     ResultOpener reopenResult)
+frmFinancialAstrologySave::frmFinancialAstrologySave(ToolHost& host, ResultOpener reopenResult)
     : ReportWindow(host, ReadingKind::Financial, QStringLiteral("frmFinancialAstrologySave"),
-                   QStringLiteral("Label61"), Q(ForumBannerText()), result,
-                   std::move(reopenResult)) {
+                   QStringLiteral("Label61"), Q(ForumBannerText()), std::move(reopenResult)) {
     compose(ComposeReport(FinancialReportEntries(host.readings().financial)));
 }
 
@@ -158,12 +157,10 @@ std::array<QString, 4> frmFinancialAstrologySave::savedLines() const {
             QString::number(reading.Year)};
 }
 
-frmCareerAstrologySave::frmCareerAstrologySave(ToolHost& host, ToolWindow* result,
-                                               const CareerReportSource& shown,
+frmCareerAstrologySave::frmCareerAstrologySave(ToolHost& host, const CareerReportSource& shown,
                                                ResultOpener reopenResult)
     : ReportWindow(host, ReadingKind::Career, QStringLiteral("frmCareerAstrologySave"),
-                   QStringLiteral("Label14"), Q(CareerForumBannerText()), result,
-                   std::move(reopenResult)) {
+                   QStringLiteral("Label14"), Q(CareerForumBannerText()), std::move(reopenResult)) {
     compose(ComposeReport(CareerReportEntries(host.readings().career, shown)));
 }
 

@@ -4,7 +4,6 @@
 #include "reports/modReports.h"
 #include "shell/ToolWindow.h"
 
-#include <QPointer>
 #include <functional>
 
 class QTextDocument;
@@ -17,7 +16,7 @@ namespace orbika {
 void InsertReportRuns(QTextDocument& document, const std::vector<ReportRun>& runs);
 
 // What the two report windows share: the rich-text report `RTB`, Save and Print, the links, and
-// bringing the result window back when the report closes.
+// bringing the tool's result window back when the report closes.
 class ReportWindow : public ToolWindow {
     Q_OBJECT
 public:
@@ -26,11 +25,11 @@ public:
     void cmdSavePdf_Click();
 
 protected:
+    // Loads the tool's result window anew, added to the main window, when none is loaded.
     using ResultOpener = std::function<ToolWindow*()>;
 
     ReportWindow(ToolHost& host, ReadingKind kind, const QString& objectName,
-                 const QString& bannerName, const QString& bannerText, ToolWindow* result,
-                 ResultOpener reopenResult);
+                 const QString& bannerName, const QString& bannerText, ResultOpener reopenResult);
 
     // Inserts the runs at the end of the report, each in its format.
     void compose(const std::vector<ReportRun>& runs);
@@ -42,14 +41,13 @@ protected:
 
 private:
     QTextEdit* m_rtb = nullptr;
-    QPointer<ToolWindow> m_result;
     ResultOpener m_reopenResult;
 };
 
 class frmFinancialAstrologySave : public ReportWindow {
     Q_OBJECT
 public:
-    frmFinancialAstrologySave(ToolHost& host, ToolWindow* result, ResultOpener reopenResult);
+    frmFinancialAstrologySave(ToolHost& host, ResultOpener reopenResult);
 
 protected:
     std::array<QString, 4> savedLines() const override;
@@ -59,7 +57,7 @@ protected:
 class frmCareerAstrologySave : public ReportWindow {
     Q_OBJECT
 public:
-    frmCareerAstrologySave(ToolHost& host, ToolWindow* result, const CareerReportSource& shown,
+    frmCareerAstrologySave(ToolHost& host, const CareerReportSource& shown,
                            ResultOpener reopenResult);
 
 protected:

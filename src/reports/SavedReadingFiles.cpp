@@ -2,6 +2,7 @@
 
 #include "birth/BirthEntryControls.h"
 #include "modCodePage.h"
+#include "modSavedFileAccess.h"
 #include "modSavedReading.h"
 #include "platform/FileNames.h"
 #include "platform/Platform.h"
@@ -19,6 +20,10 @@ namespace {
 
 QString Describe(const QString& path) {
     return QDir::toNativeSeparators(path);
+}
+
+std::string LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
 }
 
 void ReportSaveFailure(Platform& platform, QWidget* window, const QString& path,
@@ -54,6 +59,21 @@ bool SaveReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
     if (path.isEmpty())
         return false;
 
+    const SaveTarget target = CheckSaveTarget(LocalPath(path));
+    if (target.readOnly) {
+        // As the save dialog refuses a read-only choice.
+        ShowMessage(platform, window,
+                    U8(QObject::tr("%1\nThis file is set to read-only.\nTry again with a "
+                                   "different file name.")
+                           .arg(Describe(path))),
+                    MessageIcon::Warning);
+        return false;
+    }
+    if (!target.error.empty()) {
+        ReportSaveFailure(platform, window, path, Q(target.error));
+        return false;
+    }
+
     const QString unsavable = Q(UnsavableCharacters(U8(lines[0])));
     if (!unsavable.isEmpty()) {
         const QString question = QObject::tr("The name contains characters that a saved reading "
@@ -69,8 +89,9 @@ bool SaveReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
         bytes[i] = Utf8ToWindows1252(U8(lines[i]));
     const std::string content = FormatSavedReading(bytes);
 
-    // All or nothing: an existing file stays as it was until the new one is complete.
-    QSaveFile file(path);
+    // All or nothing: an existing file stays as it was until the new one is complete. A symbolic
+    // link stays a link; its target is what gets replaced, with its permissions kept.
+    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(target.path)));
     if (!file.open(QIODevice::WriteOnly)) {
         ReportSaveFailure(platform, window, path, file.errorString());
         return false;
@@ -106,13 +127,12 @@ bool OpenReadingFile(Platform& platform, QWidget* window, const SavedFileKind& k
     if (!path.endsWith(kind.extension, Qt::CaseSensitive))
         return refuse();
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a regular file is read, and never waited on: a pipe or a device is refused at once.
+    const ReadOutcome read = ReadRegularFile(LocalPath(path), kMaxSavedFileRead);
+    if (!read.error.empty())
         return refuse();
-    const QByteArray bytes = file.read(qint64(kMaxSavedFileRead));
-    const ParsedSavedReading parsed =
-        ParseSavedReading(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    if (parsed.lineCount < 4)
+    const ParsedSavedReading parsed = ParseSavedReading(read.bytes);
+    if (parsed.overlong || parsed.lineCount < 4)
         return refuse();
 
     const QString month = Q(Windows1252ToUtf8(parsed.lines[1]));

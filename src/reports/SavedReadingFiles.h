@@ -23,15 +23,18 @@ const SavedFileKind& CareerFileKind();    // ".cwc"
 
 inline constexpr const char* kMsgCheckFile = "Please Check The File.";
 
-// Asks where to save and writes name, month, day and year. Cancelling is silent; a name with
-// characters the file cannot hold is saved only if the user agrees; a failed write says why and
-// leaves any existing file as it was. True when the file was written.
+// Asks where to save and writes name, month, day and year. Cancelling is silent; a read-only
+// file, anything that is not a regular file and a name that is no file name are refused; a name
+// with characters the file cannot hold is saved only if the user agrees; a failed write says why
+// and leaves any existing file as it was. A replaced file keeps its permissions; a symbolic link
+// is written through to its target. True when the file was written.
 bool SaveReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
                  const std::array<QString, 4>& lines);
 
-// Asks for a file and puts its four entries into the entry controls. A wrong extension, a
-// missing line or a date line that is no entry of its list is refused with "Please Check The
-// File." and changes nothing. True when the controls were filled: the caller then proceeds.
+// Asks for a file and puts its four entries into the entry controls. A wrong extension, anything
+// but a regular file (refused at once, never waited on), a missing or over-long line or a date
+// line that is no entry of its list is refused with "Please Check The File." and changes nothing.
+// True when the controls were filled: the caller then proceeds.
 bool OpenReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
                  BirthEntryControls& entry);
 // The same for a file already chosen, as when the program is started with one.

@@ -74,8 +74,11 @@ ParsedSavedReading ParseSavedReading(std::string_view bytes) {
     while (parsed.lineCount < 4 && at < bytes.size()) {
         const std::size_t end = bytes.find('\r', at);
         const std::size_t stop = end == std::string_view::npos ? bytes.size() : end;
-        const std::string_view line = bytes.substr(at, std::min(stop - at, kMaxSavedLineBytes));
-        parsed.lines[std::size_t(parsed.lineCount++)] = UnscrambleText(line);
+        if (stop - at > kMaxSavedLineBytes) {
+            parsed.overlong = true;
+            return parsed;
+        }
+        parsed.lines[std::size_t(parsed.lineCount++)] = UnscrambleText(bytes.substr(at, stop - at));
         at = stop;
         if (at < bytes.size()) {
             ++at; // CR

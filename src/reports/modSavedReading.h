@@ -27,18 +27,21 @@ using SavedReadingLines = std::array<std::string, 4>;
 // The file's bytes: each line scrambled and followed by CR LF.
 std::string FormatSavedReading(const SavedReadingLines& lines);
 
-inline constexpr std::size_t kMaxSavedLineBytes = 1024;
-// Bounds how much of a file is ever read: four capped lines and their endings, with room to skip
-// the rest of an over-long line.
-inline constexpr std::size_t kMaxSavedFileRead = 64 * 1024;
+// The longest line the reader takes: a name box holds at most as many characters (one byte each
+// in the file), so whatever Save writes comes back whole.
+inline constexpr std::size_t kMaxSavedLineBytes = 255;
+// Bounds how much of a file is ever read: four lines and their endings, with room to see that a
+// line is too long.
+inline constexpr std::size_t kMaxSavedFileRead = 4 * (kMaxSavedLineBytes + 2) + 1;
 
 struct ParsedSavedReading {
     SavedReadingLines lines; // unscrambled; empty where the file has no such line
     int lineCount = 0;       // lines actually present, at most four
+    bool overlong = false;   // a line is longer than kMaxSavedLineBytes: the file is refused
 };
 
 // Reads the first four lines of a file's bytes: a line ends at CR or at CR LF (LF alone does not
-// end one). Each line keeps at most kMaxSavedLineBytes bytes and is unscrambled.
+// end one). A line longer than kMaxSavedLineBytes is never cut: it marks the reading overlong.
 ParsedSavedReading ParseSavedReading(std::string_view bytes);
 
 } // namespace orbika

@@ -6,6 +6,7 @@ namespace orbika {
 
 class Platform;
 class ToolWindow;
+enum class ToolWindowRole;
 struct ReadingState;
 
 // What a tool window needs from the main window: the platform, the process-wide readings, the
@@ -23,6 +24,12 @@ public:
     virtual void addToolWindow(ToolWindow* window) = 0;
     // Shows a tool window and hides the welcome panel.
     virtual void bringIntoView(ToolWindow* window) = 0;
+    // The loaded window of that tool and role, or null: each tool has at most one of each.
+    virtual ToolWindow* loadedWindow(ReadingKind kind, ToolWindowRole role) const = 0;
+    // True when a tool window other than `except` is in view.
+    virtual bool otherToolWindowShown(const ToolWindow* except) const = 0;
+    // True while the main window closes the windows of every tool.
+    virtual bool closingAllTools() const = 0;
     // The About box, modal.
     virtual void showAbout() = 0;
 };

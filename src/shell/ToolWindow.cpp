@@ -78,7 +78,8 @@ void ToolWindow::closeEvent(QCloseEvent* event) {
     if (!event->isAccepted() || m_unloaded)
         return;
     m_unloaded = true;
-    if (m_role != ToolWindowRole::Report)
+    // A report left open (Exit or Back on its result window) stays in view.
+    if (m_role != ToolWindowRole::Report && !m_host.otherToolWindowShown(this))
         m_host.setWelcomeVisible(true);
     emit unloaded();
 }

@@ -19,7 +19,8 @@ enum class ToolWindowRole { Entry, Result, Report };
 inline constexpr int kEntryWindowColumns = 96;
 
 // Base of every entry, result and report window: a child of the main window's client area that
-// is deleted when closed ("unloaded"). Closing an entry or result window shows the welcome panel.
+// is deleted when closed ("unloaded"). Closing an entry or result window shows the welcome panel
+// unless another tool window is still in view.
 class ToolWindow : public QMdiSubWindow {
     Q_OBJECT
 public:

@@ -29,6 +29,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace orbika {
 
@@ -344,6 +345,21 @@ void frmMDI::bringIntoView(ToolWindow* window) {
     m_mdiArea->setActiveSubWindow(window);
 }
 
+ToolWindow* frmMDI::loadedWindow(ReadingKind kind, ToolWindowRole role) const {
+    for (ToolWindow* window : toolWindows()) {
+        if (window->kind() == kind && window->role() == role)
+            return window;
+    }
+    return nullptr;
+}
+
+bool frmMDI::otherToolWindowShown(const ToolWindow* except) const {
+    const QList<ToolWindow*> windows = toolWindows();
+    return std::any_of(windows.begin(), windows.end(), [except](const ToolWindow* window) {
+        return window != except && window->isVisible();
+    });
+}
+
 void frmMDI::showAbout() {
     frmAbout about(m_platform);
     m_platform.runModal(about);
@@ -360,6 +376,7 @@ QList<ToolWindow*> frmMDI::toolWindows() const {
 }
 
 void frmMDI::closeAllToolWindows() {
+    m_closingAll = true;
     for (const ToolWindowRole role :
          {ToolWindowRole::Report, ToolWindowRole::Result, ToolWindowRole::Entry}) {
         for (ToolWindow* window : toolWindows()) {
@@ -367,6 +384,7 @@ void frmMDI::closeAllToolWindows() {
                 window->close();
         }
     }
+    m_closingAll = false;
 }
 
 void frmMDI::cmdSelectOption_Click(int index) {

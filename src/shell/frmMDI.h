@@ -31,14 +31,17 @@ public:
     void setWelcomeVisible(bool visible) override;
     void addToolWindow(ToolWindow* window) override;
     void bringIntoView(ToolWindow* window) override;
+    ToolWindow* loadedWindow(ReadingKind kind, ToolWindowRole role) const override;
+    bool otherToolWindowShown(const ToolWindow* except) const override;
+    bool closingAllTools() const override { return m_closingAll; }
     void showAbout() override;
 
     bool isWelcomeVisible() const;
     QMdiArea* mdiArea() const { return m_mdiArea; }
     // Every tool window that is loaded (shown or hidden), oldest first.
     QList<ToolWindow*> toolWindows() const;
-    // Closes the windows of every tool: report windows first, since closing one brings its result
-    // window back, then result windows, then entry windows.
+    // Closes the windows of every tool: report windows first, then result windows, then entry
+    // windows. A report closed this way brings no result window back.
     void closeAllToolWindows();
 
     void cmdSelectOption_Click(int index);
@@ -90,6 +93,7 @@ private:
     QList<QAction*> m_menuTitles;
     QAction* m_mnuOnline = nullptr;
     bool m_ownKeysLive = true;
+    bool m_closingAll = false;
 };
 
 } // namespace orbika

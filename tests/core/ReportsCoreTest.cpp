@@ -75,14 +75,23 @@ TEST(SavedReadingFile, LinesEndAtCrOrCrLfButNotAtLfAlone) {
     }
 }
 
-TEST(SavedReadingFile, AnOverlongLineIsCutAndTheNextLineStillRead) {
-    const std::string bytes =
-        std::string(5000, static_cast<char>('x' + 85)) + "\r\n" + ScrambleText("May") + "\r\n";
-    const ParsedSavedReading parsed = ParseSavedReading(bytes);
-    EXPECT_EQ(parsed.lines[0], std::string(kMaxSavedLineBytes, 'x'));
-    EXPECT_EQ(parsed.lines[1], "May");
-    const std::string huge(10 * kMaxSavedFileRead, 'z');
-    EXPECT_EQ(ParseSavedReading(huge).lines[0].size(), kMaxSavedLineBytes);
+TEST(SavedReadingFile, ALineAsLongAsANameBoxHoldsComesBackWholeAndALongerOneIsRefused) {
+    const std::string full(kMaxSavedLineBytes, 'L');
+    const SavedReadingLines saved{full, "May", "7", "1999"};
+    const ParsedSavedReading whole = ParseSavedReading(FormatSavedReading(saved));
+    EXPECT_FALSE(whole.overlong);
+    EXPECT_EQ(whole.lines, saved);
+
+    for (const std::size_t length :
+         {kMaxSavedLineBytes + 1, std::size_t(1500), std::size_t(100000)}) {
+        const ParsedSavedReading parsed =
+            ParseSavedReading(FormatSavedReading({std::string(length, 'L'), "May", "7", "1999"}));
+        EXPECT_TRUE(parsed.overlong) << length;
+    }
+    // Over-long in the last line, or without any line ending.
+    EXPECT_TRUE(
+        ParseSavedReading(FormatSavedReading({"Ada", "May", "7", std::string(300, '9')})).overlong);
+    EXPECT_TRUE(ParseSavedReading(std::string(10 * kMaxSavedFileRead, 'z')).overlong);
 }
 
 TEST(CodePage, EveryByteSurvivesTheRoundTripAndTheHighControlsMapToTheirCharacters) {

@@ -117,26 +117,32 @@ TEST_F(FinancialWindows, BackReturnsToTheEntryAsLeftAndTheNextResultOpensOnTabOn
     EXPECT_FALSE(toolWindow("frmFinancialAstrologyMain")->isVisible());
 }
 
-TEST_F(FinancialWindows, TheFinancialParagraphEmptiesTheClipboard) {
+TEST_F(FinancialWindows, TheFinancialParagraphEmptiesTheClipboardOfItsOwnTextOnly) {
+    platform.clipboardText = "copied in another program";
     ToolWindow* result = proceed("Ada", 1, "May", 1980);
-    EXPECT_GE(platform.clipboardClears, 1) << "filling the paragraph is a change";
     find<QTabWidget>("TS", result)->setCurrentIndex(1);
     QWidget* viewport = find<QPlainTextEdit>("txtFinancialProfile", result)->viewport();
     struct Step {
         const char* what;
-        std::function<void()> act;
+        std::function<void(QPoint)> act;
     };
     const Step steps[] = {
-        {"move", [&] { QTest::mouseMove(viewport, QPoint(20, 10)); }},
-        {"press", [&] { QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(20, 10)); }},
-        {"release", [&] { QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(20, 10)); }},
-        {"click", [&] { QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(30, 12)); }},
+        {"move", [&](QPoint at) { QTest::mouseMove(viewport, at); }},
+        {"press", [&](QPoint at) { QTest::mousePress(viewport, Qt::LeftButton, {}, at); }},
+        {"release", [&](QPoint at) { QTest::mouseRelease(viewport, Qt::LeftButton, {}, at); }},
+        {"click", [&](QPoint at) { QTest::mouseClick(viewport, Qt::LeftButton, {}, at); }},
     };
     for (const Step& step : steps) {
-        const int before = platform.clipboardClears;
-        step.act();
-        EXPECT_GT(platform.clipboardClears, before) << step.what;
+        platform.clipboardText = "copied in another program";
+        platform.clipboardOurs = false;
+        step.act(QPoint(20, 10));
+        EXPECT_EQ(platform.clipboardText, "copied in another program") << step.what;
+        platform.clipboardText = "Taurus";
+        platform.clipboardOurs = true;
+        step.act(QPoint(30, 12));
+        EXPECT_EQ(platform.clipboardText, "") << step.what;
     }
+    EXPECT_EQ(platform.clipboardClears, int(std::size(steps)));
 }
 
 } // namespace

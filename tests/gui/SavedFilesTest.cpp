@@ -1,4 +1,5 @@
 #include "GuiFixture.h"
+#include "HostileFiles.h"
 
 #include "reports/SavedReadingFiles.h"
 #include "reports/modSavedReading.h"
@@ -165,6 +166,70 @@ TEST_F(SavedFiles, ANameTheFileCannotHoldIsSavedOnlyWithConsent) {
     click("cmdSave", toolWindow("frmFinancialAstrologySave"));
     const QByteArray saved = ReadAll(path);
     EXPECT_TRUE(saved.startsWith(QByteArray::fromStdString(ScrambleText("Zo nal ") + "\r\n")));
+}
+
+TEST_F(SavedFiles, HostileFilesAreRefusedAtOnceAndSavesKeepWhatTheyReplace) {
+    HostileFiles files;
+    for (const char* name :
+         {"fifo.zod", "folder.zod", "device.zod", "socket.zod", "long-name.zod"}) {
+        SCOPED_TRACE(name);
+        openFrom(0, files.qpath(name));
+        ASSERT_EQ(platform.messages.size(), 1);
+        EXPECT_EQ(platform.messages[0].text, "Please Check The File.");
+        EXPECT_EQ(loadedToolWindows().size(), 1) << "no reading was made";
+    }
+    openFrom(0, files.qpath("link.zod"));
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_EQ(main->readings().financial.Name, "Ada");
+
+    ToolWindow* report = openReport(0, "Grace", 3, "June", 1971);
+    auto save = [&](const char* name) {
+        platform.messages.clear();
+        platform.saveAnswers = {files.qpath(name)};
+        click("cmdSave", report);
+    };
+    for (const char* name : HostileFiles::kNotFiles) {
+        SCOPED_TRACE(name);
+        const mode_t before = HostileFiles::Mode(files.path(name));
+        save(name);
+        ASSERT_EQ(platform.messages.size(), 1);
+        EXPECT_TRUE(platform.messages[0].text.startsWith("The reading could not be saved"));
+        EXPECT_EQ(HostileFiles::Mode(files.path(name)), before) << "left as it was";
+    }
+
+    save("read-only.zod");
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_EQ(platform.messages[0].text,
+              QDir::toNativeSeparators(files.qpath("read-only.zod")) +
+                  "\nThis file is set to read-only.\nTry again with a different file name.");
+    EXPECT_EQ(HostileFiles::Read(files.path("read-only.zod")), "unchanged");
+
+    save("private.zod");
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_EQ(HostileFiles::Mode(files.path("private.zod")) & 07777, 0600u);
+
+    save("link.zod");
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_TRUE(S_ISLNK(HostileFiles::Mode(files.path("link.zod"))));
+    EXPECT_TRUE(HostileFiles::Read(files.path("good.zod"))
+                    .startsWith(QByteArray::fromStdString(ScrambleText("Grace"))));
+}
+
+TEST_F(SavedFiles, TheLongestNameTheBoxTakesComesBackWhole) {
+    ToolWindow* entry = openTool(1);
+    auto* name = find<QLineEdit>("txtName", entry);
+    name->setText(QString(300, 'L'));
+    EXPECT_EQ(name->text().size(), kMaxNameLength);
+    enterBirthData(entry, QString(kMaxNameLength, 'L'), 3, "June", 1971);
+    click("cmdProceed", entry);
+    click("cmdPrint", toolWindow("frmCareerAstrologyDisplay"));
+    const QString path = dir.filePath("long.cwc");
+    platform.saveAnswers = {path};
+    click("cmdSave", toolWindow("frmCareerAstrologySave"));
+
+    ToolWindow* reopened = openFrom(1, path);
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_EQ(find<QLineEdit>("txtName", reopened)->text(), QString(kMaxNameLength, 'L'));
 }
 
 } // namespace

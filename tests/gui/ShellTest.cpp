@@ -199,5 +199,31 @@ TEST(StartApplication, TheFirstInstanceOpensTheMainWindow) {
     EXPECT_TRUE(platform.messages.isEmpty());
 }
 
+// A short soak (the long one is bench/soak.cpp): every tool opened, read, reported and closed ten
+// times leaves no widget behind.
+TEST_F(ShellTest, ToolCyclesLeaveNoWidgetBehind) {
+    auto cycle = [&] {
+        for (int tool = 0; tool < 6; ++tool) {
+            ToolWindow* entry = openTool(tool);
+            enterBirthData(entry, "Ann", 5, "March", 1971);
+            click(tool < 2 ? "cmdProceed" : "cmdNext", entry);
+            ASSERT_EQ(loadedToolWindows().size(), 2) << tool;
+            if (tool < 2) {
+                click("cmdPrint", main->loadedWindow(kReadingKinds[std::size_t(tool)].kind,
+                                                     ToolWindowRole::Result));
+                ASSERT_EQ(loadedToolWindows().size(), 3) << tool;
+            }
+            main->closeAllToolWindows();
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            ASSERT_TRUE(loadedToolWindows().isEmpty()) << tool;
+        }
+    };
+    cycle(); // the first round makes what Qt keeps for the whole run
+    const qsizetype before = QApplication::allWidgets().size();
+    for (int round = 0; round < 10; ++round)
+        cycle();
+    EXPECT_EQ(QApplication::allWidgets().size(), before);
+}
+
 } // namespace
 } // namespace orbika::test

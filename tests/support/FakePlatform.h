@@ -37,7 +37,12 @@ public:
     void runModal(QDialog& dialog) override;
     QString openFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;
-    void clearClipboard() override { ++clipboardClears; }
+    bool clipboardHoldsOurText() override { return clipboardOurs && !clipboardText.isEmpty(); }
+    void clearClipboard() override {
+        ++clipboardClears;
+        clipboardText.clear();
+        clipboardOurs = false;
+    }
     bool openUrl(const QUrl& url) override;
     QString readSetting(const QString& application, const QString& section,
                         const QString& key) override;
@@ -76,6 +81,9 @@ public:
     QStringList printedTexts;
     std::shared_ptr<QTextDocument> lastPrinted; // with its formats, as the printer got it
     int clipboardClears = 0;
+    // The clipboard's text, and whether this program put it there (the test says so).
+    QString clipboardText;
+    bool clipboardOurs = false;
     QMap<QString, QString> settings; // "application/section/key" -> value
     QStringList handedOver;          // files handed to the running instance ("" for none)
     std::function<void(const QString&)> laterStart; // call it to play a later start
