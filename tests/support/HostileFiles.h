@@ -8,6 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
+#include <gtest/gtest.h>
 #include <string>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -19,25 +22,26 @@ namespace orbika::test {
 class HostileFiles {
 public:
     HostileFiles() {
-        mkfifo(path("fifo.zod").c_str(), 0600);
+        Made(mkfifo(path("fifo.zod").c_str(), 0600), "fifo.zod");
         QDir(m_dir.path()).mkdir(QStringLiteral("folder.zod"));
-        symlink("/dev/null", path("device.zod").c_str());
+        Made(symlink("/dev/null", path("device.zod").c_str()), "device.zod");
         m_socket = socket(AF_UNIX, SOCK_STREAM, 0);
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
         const std::string socketPath = path("socket.zod");
         if (socketPath.size() < sizeof address.sun_path) {
             socketPath.copy(address.sun_path, socketPath.size());
-            bind(m_socket, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+            Made(bind(m_socket, reinterpret_cast<const sockaddr*>(&address), sizeof address),
+                 "socket.zod");
         }
         write("long-name.zod",
               FormatSavedReading({std::string(kMaxSavedLineBytes + 1, 'L'), "June", "3", "1971"}));
         write("good.zod", FormatSavedReading({"Ada", "June", "3", "1971"}));
-        symlink("good.zod", path("link.zod").c_str());
+        Made(symlink("good.zod", path("link.zod").c_str()), "link.zod");
         write("read-only.zod", "unchanged");
-        chmod(path("read-only.zod").c_str(), 0444);
+        Made(chmod(path("read-only.zod").c_str(), 0444), "read-only.zod");
         write("private.zod", FormatSavedReading({"Ada", "June", "3", "1971"}));
-        chmod(path("private.zod").c_str(), 0600);
+        Made(chmod(path("private.zod").c_str(), 0600), "private.zod");
     }
     ~HostileFiles() {
         if (m_socket >= 0)
@@ -65,6 +69,12 @@ public:
                                                 "socket.zod"};
 
 private:
+    // A fixture that could not be made would let a test pass for the wrong reason.
+    static void Made(int result, const char* name) {
+        if (result != 0)
+            ADD_FAILURE() << "cannot make " << name << ": " << std::strerror(errno);
+    }
+
     void write(const char* name, const std::string& bytes) {
         QFile file(m_dir.filePath(name));
         if (file.open(QIODevice::WriteOnly))
