@@ -128,12 +128,16 @@ frmMDI::frmMDI(Platform& platform, QWidget* parent) : QMainWindow(parent), m_pla
         if (!isWelcomeVisible() && active && active->isVisible())
             active->close();
     });
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { focusChanged(now); });
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this,
+                           [this](QWidget*, QWidget* now) { focusChanged(now); });
     m_cmdSelectOption[0]->setFocus();
 }
 
-frmMDI::~frmMDI() = default;
+frmMDI::~frmMDI() {
+    // Hiding the children while QWidget's destructor runs moves the focus; by then this is no
+    // longer a frmMDI to tell.
+    disconnect(m_focusWatch);
+}
 
 void frmMDI::buildMenus() {
     QMenuBar* bar = menuBar();

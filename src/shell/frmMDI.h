@@ -94,6 +94,7 @@ private:
     QAction* m_mnuOnline = nullptr;
     bool m_ownKeysLive = true;
     bool m_closingAll = false;
+    QMetaObject::Connection m_focusWatch;
 };
 
 } // namespace orbika
