@@ -1,5 +1,5 @@
 #pragma once
-// The four planet-sign readings share one design; this table holds what differs between them.
+// The planet-sign readings share one design; this table holds what differs between them.
 
 #include "content/PlanetTexts.h"
 #include "content/ShellTexts.h"
