@@ -28,6 +28,8 @@ public:
     bool print(const QTextDocument&, QString*) override { return true; }
     QDate today() override { return {2026, 12, 10}; }
     bool otherInstanceRunning() override { return false; }
+    bool handToRunningInstance(const QString&) override { return false; }
+    void listenForLaterStarts(std::function<void(const QString&)>) override {}
 
     QString openAnswer;
     QString saveAnswer;
