@@ -5,7 +5,6 @@
 #include "platform/Platform.h"
 
 #include <QDate>
-#include <QSize>
 
 namespace orbika {
 
@@ -27,9 +26,10 @@ public:
         return true;
     }
     bool print(const QTextDocument&, QString*) override { return true; }
-    QSize screenSize() override { return {1366, 900}; }
     QDate today() override { return {2026, 12, 10}; }
     bool otherInstanceRunning() override { return false; }
+    bool handToRunningInstance(const QString&) override { return false; }
+    void listenForLaterStarts(std::function<void(const QString&)>) override {}
 
     QString openAnswer;
     QString saveAnswer;

@@ -1,5 +1,5 @@
 #pragma once
-// Birth data shared by the six entry windows: the month and sign names, the name and date check,
+// Birth data shared by every entry window: the month and sign names, the name and date check,
 // the name-box keystroke filter of the planet-sign windows and the sun-sign rule.
 // Pure standard C++: the windows turn the verdicts into message boxes.
 
@@ -26,13 +26,6 @@ std::optional<int> SignIndex(std::string_view sign);
 
 // Removes leading and trailing blanks (spaces only, as the name box shows them).
 std::string_view TrimBlanks(std::string_view text);
-
-struct BirthData {
-    std::string Name;
-    int Day = 1;
-    std::string Month;
-    int Year = 0;
-};
 
 enum class MessageIcon { Information, Warning, Error, Question };
 

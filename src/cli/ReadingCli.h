@@ -1,5 +1,5 @@
 #pragma once
-// orbika-reading: the six readings from the command line, over the same core as the windows.
+// orbika-reading: every reading from the command line, over the same core as the windows.
 
 #include <iosfwd>
 #include <string>

@@ -42,7 +42,7 @@ PlanetSignEntryWindow::PlanetSignEntryWindow(ToolHost& host, ReadingKind kind)
             &PlanetSignEntryWindow::cmdExit_Click);
     AddSharedMenus(bar, host.platform(), kPlanetEntryHelpNames, [&host] { host.showAbout(); });
 
-    auto* intro = MakeLabel(page, QStringLiteral("Label3"), Q(m_info.intro));
+    auto* intro = MakeLabel(page, QStringLiteral("Label3"), Q(*m_info.intro));
     intro->setWordWrap(true);
 
     auto* details = new QGroupBox(page);

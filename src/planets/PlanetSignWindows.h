@@ -1,6 +1,6 @@
 #pragma once
-// The entry and result windows of the four planet-sign readings: one design, four sets of names
-// and texts (see modPlanetReadings.h).
+// The entry and result windows of the planet-sign readings: one design, and the names and texts
+// of each reading from its row in modPlanetReadings.h.
 
 #include "planets/modPlanetReadings.h"
 #include "shell/ToolWindow.h"
@@ -21,7 +21,6 @@ public:
 
     const PlanetReadingInfo& info() const { return m_info; }
     BirthEntryControls& entry() const { return *m_entry; }
-    PlanetSignResultWindow* resultWindow() const { return m_result; }
 
     void cmdNext_Click();
     void cmdExit_Click() { close(); }

@@ -1,5 +1,5 @@
 #pragma once
-// The four planet-sign readings share one design; this table holds what differs between them.
+// The planet-sign readings share one design; this table holds what differs between them.
 
 #include "content/PlanetTexts.h"
 #include "content/ShellTexts.h"
@@ -18,7 +18,7 @@ struct PlanetReadingInfo {
     std::string_view resultWindow;
     std::string_view buttonCaption; // cmdNext and its File-menu twin
     std::string_view menuTwin;
-    std::string_view intro;
+    const std::string_view* intro; // a pointer keeps this table constexpr with the text in a .cpp
     std::string_view frameName;
     std::string_view frameCaption;
     std::string_view bodyLineName;
@@ -31,20 +31,20 @@ struct PlanetReadingInfo {
 
 inline constexpr std::array<PlanetReadingInfo, 4> kPlanetReadings = {{
     {ReadingKind::PowerSign, Body::Pluto, "frmZodiacPowerSignMain", "frmZodiacPowerSignDisplay",
-     "Find My Zodiac &Power Sign", "mnuFindPowerSign", content::kPowerIntro, "fraPowerSign",
+     "Find My Zodiac &Power Sign", "mnuFindPowerSign", &content::kPowerIntro, "fraPowerSign",
      "Zodiac Power Sign", "Label13", "Pluto is known as the Planet of Power", "Label12",
      "Pluto in your Chart is Placed in", "lblPowerSign", &content::kPlutoTexts},
     {ReadingKind::LuckySign, Body::Jupiter, "frmZodiacLuckySignMain", "frmZodiacLuckySignDisplay",
-     "Find My Zodiac &Lucky Sign", "mnuFindMyLuckySign", content::kLuckyIntro, "fraLuckySign",
+     "Find My Zodiac &Lucky Sign", "mnuFindMyLuckySign", &content::kLuckyIntro, "fraLuckySign",
      "Zodiac Lucky Sign", "Label9", "Jupiter is known as the Planet of Luck", "Label8",
      "Jupiter in your Chart is Placed in", "lblLuckySign", &content::kJupiterTexts},
     {ReadingKind::CommunicationSign, Body::Mercury, "frmZodiacCommunicationSignMain",
      "frmZodiacCommunicationSignDisplay", "Find My Zodiac &Communication Sign", "mnuFind",
-     content::kCommunicationIntro, "fraCommunicationSign", "Zodiac Communication Sign", "Label2",
+     &content::kCommunicationIntro, "fraCommunicationSign", "Zodiac Communication Sign", "Label2",
      "Mercury is known as the Planet of Communication", "Label3",
      "Mercury in your Chart is Placed in", "lblCommunicationSign", &content::kMercuryTexts},
     {ReadingKind::EnergySign, Body::Vesta, "frmZodiacEnergySignMain", "frmZodiacEnergySignDisplay",
-     "Find My Zodiac &Energy Sign", "mnuFindSexualitySign", content::kEnergyIntro,
+     "Find My Zodiac &Energy Sign", "mnuFindSexualitySign", &content::kEnergyIntro,
      "fraSexualitySign", "Zodiac Energy Sign", "Label2", "Vesta is known as the Asteroid of Energy",
      "Label12", "Vesta in your Chart is Placed in", "lblSexualitySign", &content::kVestaTexts},
 }};

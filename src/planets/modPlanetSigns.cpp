@@ -68,24 +68,4 @@ void FindSign(Body body, PlanetSigns& signs, std::string_view year, std::string_
         signs.of(body) = *sign;
 }
 
-void FindPowerSign(PlanetSigns& signs, std::string_view year, std::string_view month,
-                   std::string_view day) {
-    FindSign(Body::Pluto, signs, year, month, day);
-}
-
-void FindLuckySign(PlanetSigns& signs, std::string_view year, std::string_view month,
-                   std::string_view day) {
-    FindSign(Body::Jupiter, signs, year, month, day);
-}
-
-void FindCommunicationSign(PlanetSigns& signs, std::string_view year, std::string_view month,
-                           std::string_view day) {
-    FindSign(Body::Mercury, signs, year, month, day);
-}
-
-void FindEnergySign(PlanetSigns& signs, std::string_view year, std::string_view month,
-                    std::string_view day) {
-    FindSign(Body::Vesta, signs, year, month, day);
-}
-
 } // namespace orbika

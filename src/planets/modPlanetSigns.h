@@ -45,15 +45,7 @@ struct PlanetSigns {
     std::string& of(Body body);
 };
 
-// Each writes its body's current sign on success and changes nothing otherwise.
-void FindPowerSign(PlanetSigns& signs, std::string_view year, std::string_view month,
-                   std::string_view day);
-void FindLuckySign(PlanetSigns& signs, std::string_view year, std::string_view month,
-                   std::string_view day);
-void FindCommunicationSign(PlanetSigns& signs, std::string_view year, std::string_view month,
-                           std::string_view day);
-void FindEnergySign(PlanetSigns& signs, std::string_view year, std::string_view month,
-                    std::string_view day);
+// Writes `body`'s current sign on success and changes nothing otherwise.
 void FindSign(Body body, PlanetSigns& signs, std::string_view year, std::string_view month,
               std::string_view day);
 

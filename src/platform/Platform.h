@@ -5,7 +5,6 @@
 #include "birth/modBirthData.h"
 
 #include <QDate>
-#include <QSize>
 #include <QString>
 #include <functional>
 
@@ -56,7 +55,6 @@ public:
     // Prints to the default printer; on failure returns false and says why in `error`.
     virtual bool print(const QTextDocument& document, QString* error) = 0;
 
-    virtual QSize screenSize() = 0;
     virtual QDate today() = 0;
 
     // True when another instance of the program holds the single-instance lock. The first caller

@@ -12,7 +12,6 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextDocument>
@@ -157,12 +156,6 @@ bool QtPlatform::print(const QTextDocument& document, QString* error) {
         return false;
     }
     return true;
-}
-
-QSize QtPlatform::screenSize() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        return screen->size();
-    return {1024, 768};
 }
 
 QDate QtPlatform::today() {

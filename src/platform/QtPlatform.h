@@ -28,7 +28,6 @@ public:
     bool writeSetting(const QString& application, const QString& section, const QString& key,
                       const QString& value) override;
     bool print(const QTextDocument& document, QString* error) override;
-    QSize screenSize() override;
     QDate today() override;
     bool otherInstanceRunning() override;
     bool handToRunningInstance(const QString& file) override;

@@ -39,7 +39,7 @@ std::vector<ReportRun> ComposeReport(const std::vector<ReportEntry>& entries);
 // The report's text as a document shows it: every CR LF a line break.
 std::string ReportPlainText(const std::vector<ReportRun>& runs);
 
-// The 26 entries of the Financial report.
+// The entries of the Financial report, in order.
 std::vector<ReportEntry> FinancialReportEntries(const FinancialReading& reading);
 
 // What the Career report reads from the result window: the sign name, the career text and the
@@ -50,7 +50,7 @@ struct CareerReportSource {
     std::array<std::string, 12> sentences;
 };
 
-// The 16 entries of the Career report.
+// The entries of the Career report, in order.
 std::vector<ReportEntry> CareerReportEntries(const CareerReading& reading,
                                              const CareerReportSource& shown);
 

@@ -1,6 +1,6 @@
 #pragma once
-// The six tools of the main window, in button order. The welcome panel lists the same tools as
-// captions 3 to 8, so a caption index is always the button index plus three.
+// The tools of the main window, in button order. The welcome panel lists the same tools as its
+// captions from kCaptionIndexOffset on, so a caption index is the button index plus that offset.
 
 #include <array>
 #include <string_view>

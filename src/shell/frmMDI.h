@@ -17,7 +17,7 @@ namespace orbika {
 
 class LinkLabel;
 
-// The main window: banner, the six tool buttons, the welcome panel and the client area in which
+// The main window: banner, the tool buttons, the welcome panel and the client area in which
 // the tool windows live. It opens tools and keeps the rule that only one tool is in use at a time.
 class frmMDI : public QMainWindow, public ToolHost {
     Q_OBJECT
@@ -37,7 +37,6 @@ public:
     void showAbout() override;
 
     bool isWelcomeVisible() const;
-    QMdiArea* mdiArea() const { return m_mdiArea; }
     // Every tool window that is loaded (shown or hidden), oldest first.
     QList<ToolWindow*> toolWindows() const;
     // Closes the windows of every tool: report windows first, then result windows, then entry

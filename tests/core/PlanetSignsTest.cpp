@@ -137,18 +137,18 @@ TEST(PlanetSigns, TablesKeepTheirInvariants) {
 TEST(PlanetSigns, CurrentSignChangesOnlyOnASuccessfulLookupOfItsOwnBody) {
     PlanetSigns signs;
     EXPECT_EQ(signs.CommunicationSignName, "");
-    FindCommunicationSign(signs, "1925", "May", "5");
+    FindSign(Body::Mercury, signs, "1925", "May", "5");
     EXPECT_EQ(signs.CommunicationSignName, "") << "1925 is before Mercury's table";
 
-    FindCommunicationSign(signs, "1930", "January", "3");
+    FindSign(Body::Mercury, signs, "1930", "January", "3");
     EXPECT_EQ(signs.CommunicationSignName, "Aquarius");
-    FindCommunicationSign(signs, "2013", "January", "3");
-    FindCommunicationSign(signs, "1930", "january", "3");
+    FindSign(Body::Mercury, signs, "2013", "January", "3");
+    FindSign(Body::Mercury, signs, "1930", "january", "3");
     EXPECT_EQ(signs.CommunicationSignName, "Aquarius");
 
-    FindPowerSign(signs, "1930", "January", "1");
-    FindLuckySign(signs, "1924", "December", "18");
-    FindEnergySign(signs, "1930", "January", "1");
+    FindSign(Body::Pluto, signs, "1930", "January", "1");
+    FindSign(Body::Jupiter, signs, "1924", "December", "18");
+    FindSign(Body::Vesta, signs, "1930", "January", "1");
     EXPECT_EQ(signs.PowerSignName, "Cancer");
     EXPECT_EQ(signs.LuckySignName, "Capricorn");
     EXPECT_EQ(signs.EnergySignName, "Leo");

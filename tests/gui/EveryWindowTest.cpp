@@ -108,7 +108,7 @@ protected:
         QList<QLabel*> labels;
         for (QLabel* label : root->findChildren<QLabel*>()) {
             if (label->isVisibleTo(root) && !label->text().isEmpty() &&
-                (root != main.get() || !main->mdiArea()->isAncestorOf(label)))
+                (root != main.get() || !clientArea()->isAncestorOf(label)))
                 labels << label;
         }
         return labels;
@@ -154,7 +154,7 @@ TEST_P(EveryWindow, ScreenReadersHearEveryControlAndText) {
         // The welcome panel is shown; the client area's tool windows are other cases.
         for (int i = 0; i < top->childCount(); ++i) {
             QAccessibleInterface* child = top->child(i);
-            if (child->object() != main->mdiArea())
+            if (child->object() != clientArea())
                 Walk(child, exposed, faults, pictures);
         }
     } else {
@@ -265,11 +265,11 @@ TEST_P(ResultAndReport, FitsA1366By768Screen) {
     QWidget* shown = open(window);
     ASSERT_NE(shown, nullptr);
     QApplication::processEvents();
-    const QSize area = main->mdiArea()->size();
+    const QSize area = clientArea()->size();
     EXPECT_LE(shown->width(), area.width()) << window.name;
     EXPECT_LE(shown->height(), area.height()) << window.name;
-    EXPECT_FALSE(main->mdiArea()->verticalScrollBar()->isVisible());
-    EXPECT_FALSE(main->mdiArea()->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(clientArea()->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(clientArea()->horizontalScrollBar()->isVisible());
 }
 
 std::string CaseName(const ::testing::TestParamInfo<WindowCase>& info) {

@@ -157,10 +157,10 @@ TEST_F(Keyboard, FocusScrollsIntoViewOnASmallScreen) {
     ToolWindow* shown = result(1, "frmCareerAstrologyDisplay");
     ASSERT_NE(shown, nullptr);
     QApplication::processEvents();
-    QWidget* viewport = main->mdiArea()->viewport();
+    QWidget* viewport = clientArea()->viewport();
     ASSERT_GT(shown->height(), viewport->height()) << "the window must be taller than the area";
     auto* exit = find<QWidget>("cmdExit", shown);
-    main->mdiArea()->verticalScrollBar()->setValue(0);
+    clientArea()->verticalScrollBar()->setValue(0);
     const QRect before(exit->mapTo(viewport, QPoint(0, 0)), exit->size());
     ASSERT_FALSE(viewport->rect().contains(before)) << "Exit starts out of view";
     exit->setFocus(Qt::TabFocusReason);

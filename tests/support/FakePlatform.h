@@ -7,7 +7,6 @@
 #include <QDate>
 #include <QList>
 #include <QMap>
-#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTextDocument>
@@ -49,7 +48,6 @@ public:
     bool writeSetting(const QString& application, const QString& section, const QString& key,
                       const QString& value) override;
     bool print(const QTextDocument& document, QString* error) override;
-    QSize screenSize() override { return screen; }
     QDate today() override { return todayDate; }
     bool otherInstanceRunning() override { return anotherInstance; }
     bool handToRunningInstance(const QString& file) override;
@@ -64,7 +62,6 @@ public:
     bool urlOpens = true;
     bool printSucceeds = true;
     QString printError;
-    QSize screen{1280, 1024};
     QDate todayDate{2026, 12, 10};
     bool anotherInstance = false;
     bool runningInstanceAnswers = true;

@@ -57,6 +57,10 @@ ToolWindow* GuiTest::toolWindow(const QString& name) const {
     return nullptr;
 }
 
+QMdiArea* GuiTest::clientArea() const {
+    return main->findChild<QMdiArea*>();
+}
+
 QStringList GuiTest::loadedToolWindows() const {
     QStringList names;
     for (ToolWindow* window : main->toolWindows())

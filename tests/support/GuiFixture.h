@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+class QMdiArea;
+
 namespace orbika::test {
 
 // A month whose 5th lies in each sign, Aries first.
@@ -44,6 +46,8 @@ protected:
     ToolWindow* toolWindow(const QString& name) const;
     QStringList loadedToolWindows() const;
     bool welcomeVisible() const { return main->isWelcomeVisible(); }
+    // The main window's client area, in which the tool windows open.
+    QMdiArea* clientArea() const;
 
     // Makes a Financial (tool 0) or Career (tool 1) reading and opens its report from the result
     // window's Print button; returns the report window.
