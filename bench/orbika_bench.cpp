@@ -2,6 +2,7 @@
 // person opens. Run under the offscreen platform; see bench/run.
 
 #include "QuietPlatform.h"
+#include "app/frmMDI.h"
 #include "birth/BirthEntryControls.h"
 #include "birth/modBirthData.h"
 #include "birth/modSunSignProfile.h"
@@ -10,7 +11,6 @@
 #include "planets/modPlanetSigns.h"
 #include "reports/ReportWindow.h"
 #include "reports/modReports.h"
-#include "shell/frmMDI.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -4,11 +4,11 @@
 // and after; exits 1 when memory grew by more than 1 MiB or a widget outlived its window.
 
 #include "QuietPlatform.h"
+#include "app/frmMDI.h"
 #include "content/Pictures.h"
 #include "reports/modSavedReading.h"
-#include "shell/ReadingKinds.h"
-#include "shell/ToolWindow.h"
-#include "shell/frmMDI.h"
+#include "tools/ReadingKinds.h"
+#include "widgets/ToolWindow.h"
 
 #include <QApplication>
 #include <QFile>

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "platform/Text.h"
+#include "widgets/Messages.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -184,7 +185,8 @@ bool BirthEntryControls::validate(NameRule rule) {
     if (verdict.accepted)
         return true;
     QWidget* window = m_widget->window();
-    ShowMessage(m_platform, window, verdict.message, verdict.icon);
+    ShowMessage(m_platform, window, verdict.message,
+                verdict.icon == VerdictIcon::Error ? MessageIcon::Error : MessageIcon::Information);
     if (verdict.clearName)
         m_txtName->clear();
     if (verdict.focusName)

@@ -65,15 +65,15 @@ BirthDataVerdict ValidateBirthData(NameRule rule, std::string_view name, int day
     switch (rule) {
     case NameRule::Financial:
         if (TrimBlanks(name).empty())
-            return {false, kMsgEnterYourName, MessageIcon::Error, false, true};
+            return {false, kMsgEnterYourName, VerdictIcon::Error, false, true};
         break;
     case NameRule::Career:
         if (TrimBlanks(name).empty())
-            return {false, kMsgEnterYourNameCareer, MessageIcon::Error, true, true};
+            return {false, kMsgEnterYourNameCareer, VerdictIcon::Error, true, true};
         break;
     case NameRule::PlanetSign:
         if (name.empty())
-            return {false, kMsgEnterYourName, MessageIcon::Information, false, true};
+            return {false, kMsgEnterYourName, VerdictIcon::Information, false, true};
         break;
     }
 
@@ -81,13 +81,13 @@ BirthDataVerdict ValidateBirthData(NameRule rule, std::string_view name, int day
     if (monthPosition == kFebruaryPosition) {
         const int lastDay = IsListLeapYear(year) ? 29 : 28;
         if (day > lastDay)
-            return {false, kMsgBadFebruaryDate, MessageIcon::Information, false, false};
+            return {false, kMsgBadFebruaryDate, VerdictIcon::Information, false, false};
     }
     const bool thirtyDayMonth =
         std::find(kThirtyDayMonthPositions.begin(), kThirtyDayMonthPositions.end(),
                   monthPosition) != kThirtyDayMonthPositions.end();
     if (thirtyDayMonth && day == 31)
-        return {false, kMsgBadThirtyDayMonthDate, MessageIcon::Information, false, false};
+        return {false, kMsgBadThirtyDayMonthDate, VerdictIcon::Information, false, false};
     return {};
 }
 

@@ -27,7 +27,8 @@ std::optional<int> SignIndex(std::string_view sign);
 // Removes leading and trailing blanks (spaces only, as the name box shows them).
 std::string_view TrimBlanks(std::string_view text);
 
-enum class MessageIcon { Information, Warning, Error, Question };
+// How strongly a refused entry is announced: the window shows it as a message box's icon.
+enum class VerdictIcon { Information, Error };
 
 // The entry windows differ only in how they treat a blank name.
 enum class NameRule {
@@ -49,7 +50,7 @@ inline constexpr std::string_view kMsgOnlyLetters = "Please Enter only Letters";
 struct BirthDataVerdict {
     bool accepted = true;
     std::string_view message; // empty when accepted
-    MessageIcon icon = MessageIcon::Information;
+    VerdictIcon icon = VerdictIcon::Information;
     bool clearName = false; // empty the name box before focusing it
     bool focusName = false;
 };

@@ -4,12 +4,12 @@
 #include "content/Pictures.h"
 #include "frmCareerAstrologyMain.h"
 #include "links/BrandLinks.h"
-#include "links/LinkLabel.h"
 #include "links/modHelp.h"
 #include "platform/Text.h"
 #include "reports/ReportWindow.h"
-#include "shell/ToolHost.h"
-#include "shell/Widgets.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/ToolHost.h"
+#include "widgets/Widgets.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

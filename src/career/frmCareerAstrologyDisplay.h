@@ -1,7 +1,7 @@
 #pragma once
 
 #include "career/modCareerAstrology.h"
-#include "shell/ToolWindow.h"
+#include "widgets/ToolWindow.h"
 
 #include <QPointer>
 #include <array>

@@ -4,13 +4,13 @@
 #include "content/ShellTexts.h"
 #include "frmCareerAstrologyDisplay.h"
 #include "links/BrandLinks.h"
-#include "links/LinkLabel.h"
 #include "links/modHelp.h"
 #include "platform/Text.h"
 #include "reports/SavedReadingFiles.h"
-#include "shell/ReadingState.h"
-#include "shell/ToolHost.h"
-#include "shell/Widgets.h"
+#include "tools/ReadingState.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/ToolHost.h"
+#include "widgets/Widgets.h"
 
 #include <QGroupBox>
 #include <QKeySequence>

@@ -5,6 +5,13 @@
 #include <array>
 #include <string_view>
 
+namespace orbika {
+
+inline constexpr std::string_view kApplicationTitle = "Orbika Finance Astrology";
+inline constexpr std::string_view kMainWindowCaption = "Orbika Finance Astrology v1.15";
+
+} // namespace orbika
+
 namespace orbika::content {
 
 // Welcome panel on the main window.

@@ -4,15 +4,15 @@
 #include "content/Pictures.h"
 #include "frmFinancialAstrologyMain.h"
 #include "links/BrandLinks.h"
-#include "links/LinkLabel.h"
 #include "links/modHelp.h"
 #include "platform/ClipboardEmptier.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
 #include "reports/ReportWindow.h"
-#include "shell/ReadingState.h"
-#include "shell/ToolHost.h"
-#include "shell/Widgets.h"
+#include "tools/ReadingState.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/ToolHost.h"
+#include "widgets/Widgets.h"
 
 #include <QEvent>
 #include <QGridLayout>

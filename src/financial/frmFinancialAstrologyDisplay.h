@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ToolWindow.h"
+#include "widgets/ToolWindow.h"
 
 #include <QPointer>
 #include <array>

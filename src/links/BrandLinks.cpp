@@ -1,9 +1,9 @@
 #include "BrandLinks.h"
 
-#include "LinkLabel.h"
 #include "content/ShellTexts.h"
 #include "modHelp.h"
 #include "platform/Text.h"
+#include "widgets/LinkLabel.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,12 +1,11 @@
 #include "frmAbout.h"
 
-#include "LinkLabel.h"
 #include "content/Pictures.h"
 #include "content/ShellTexts.h"
 #include "modHelp.h"
 #include "platform/Text.h"
-#include "shell/ReadingKinds.h"
-#include "shell/Widgets.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Widgets.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "modHelp.h"
 
-#include "LinkLabel.h"
 #include "platform/Platform.h"
+#include "widgets/LinkLabel.h"
 
 #include <QAction>
 #include <QMenu>

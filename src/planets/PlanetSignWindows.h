@@ -3,7 +3,7 @@
 // of each reading from its row in modPlanetReadings.h.
 
 #include "planets/modPlanetReadings.h"
-#include "shell/ToolWindow.h"
+#include "widgets/ToolWindow.h"
 
 #include <QPointer>
 

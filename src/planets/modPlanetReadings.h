@@ -4,7 +4,7 @@
 #include "content/PlanetTexts.h"
 #include "content/ShellTexts.h"
 #include "modPlanetSigns.h"
-#include "shell/ReadingKinds.h"
+#include "tools/ReadingKinds.h"
 
 #include <array>
 #include <string_view>

@@ -2,8 +2,6 @@
 // Everything the windows ask of the operating system goes through this interface, so that every
 // window runs headless in the tests with a recording fake in place of QtPlatform.
 
-#include "birth/modBirthData.h"
-
 #include <QDate>
 #include <QString>
 #include <functional>
@@ -15,6 +13,7 @@ class QWidget;
 
 namespace orbika {
 
+enum class MessageIcon { Information, Warning, Error, Question };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageResult { Ok, Yes, No };
 
@@ -67,9 +66,5 @@ public:
     // over, with the absolute path of the file to open, or an empty text for none.
     virtual void listenForLaterStarts(std::function<void(const QString& file)> onRequest) = 0;
 };
-
-// A message box titled with the application title.
-MessageResult ShowMessage(Platform& platform, QWidget* parent, std::string_view text,
-                          MessageIcon icon, MessageButtons buttons = MessageButtons::Ok);
 
 } // namespace orbika

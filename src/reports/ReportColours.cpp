@@ -1,6 +1,6 @@
 #include "ReportColours.h"
 
-#include "shell/Contrast.h"
+#include "widgets/Contrast.h"
 
 #include <QEvent>
 #include <QSignalBlocker>

@@ -3,16 +3,17 @@
 #include "ReportColours.h"
 #include "ReportPdf.h"
 #include "links/BrandLinks.h"
-#include "links/LinkLabel.h"
 #include "links/modBanners.h"
 #include "modRTB.h"
 #include "platform/ClipboardEmptier.h"
 #include "platform/FileNames.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
-#include "shell/ReadingState.h"
-#include "shell/ToolHost.h"
-#include "shell/Widgets.h"
+#include "tools/ReadingState.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Messages.h"
+#include "widgets/ToolHost.h"
+#include "widgets/Widgets.h"
 
 #include <QCloseEvent>
 #include <QDir>

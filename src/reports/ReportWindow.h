@@ -2,7 +2,7 @@
 
 #include "reports/SavedReadingFiles.h"
 #include "reports/modReports.h"
-#include "shell/ToolWindow.h"
+#include "widgets/ToolWindow.h"
 
 #include <functional>
 

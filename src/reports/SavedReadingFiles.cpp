@@ -7,6 +7,7 @@
 #include "platform/FileNames.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
+#include "widgets/Messages.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -26,7 +26,7 @@ TEST_P(DateCheck, GivesTheDesignedVerdict) {
         EXPECT_EQ(verdict.accepted, c.message.empty());
         EXPECT_EQ(verdict.message, c.message);
         if (!verdict.accepted) {
-            EXPECT_EQ(verdict.icon, MessageIcon::Information);
+            EXPECT_EQ(verdict.icon, VerdictIcon::Information);
             EXPECT_FALSE(verdict.clearName);
         }
     }
@@ -59,16 +59,16 @@ TEST(NameCheck, EachWindowTreatsBlankNamesItsOwnWay) {
         std::string_view name;
         bool accepted;
         std::string_view message;
-        MessageIcon icon;
+        VerdictIcon icon;
         bool clearName;
     };
     const Case cases[] = {
-        {NameRule::Financial, "", false, kMsgEnterYourName, MessageIcon::Error, false},
-        {NameRule::Financial, "   ", false, kMsgEnterYourName, MessageIcon::Error, false},
-        {NameRule::Career, "   ", false, kMsgEnterYourNameCareer, MessageIcon::Error, true},
-        {NameRule::PlanetSign, "", false, kMsgEnterYourName, MessageIcon::Information, false},
-        {NameRule::PlanetSign, "   ", true, "", MessageIcon::Information, false},
-        {NameRule::Financial, " Ada ", true, "", MessageIcon::Information, false},
+        {NameRule::Financial, "", false, kMsgEnterYourName, VerdictIcon::Error, false},
+        {NameRule::Financial, "   ", false, kMsgEnterYourName, VerdictIcon::Error, false},
+        {NameRule::Career, "   ", false, kMsgEnterYourNameCareer, VerdictIcon::Error, true},
+        {NameRule::PlanetSign, "", false, kMsgEnterYourName, VerdictIcon::Information, false},
+        {NameRule::PlanetSign, "   ", true, "", VerdictIcon::Information, false},
+        {NameRule::Financial, " Ada ", true, "", VerdictIcon::Information, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("name '") + std::string(c.name) + "'");

@@ -1,7 +1,7 @@
+#include "app/modUpdateReminder.h"
 #include "reports/modCodePage.h"
 #include "reports/modReports.h"
 #include "reports/modSavedReading.h"
-#include "shell/modUpdateReminder.h"
 
 #include <gtest/gtest.h>
 

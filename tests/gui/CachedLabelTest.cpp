@@ -1,5 +1,5 @@
-#include "shell/CachedLabel.h"
-#include "links/LinkLabel.h"
+#include "widgets/CachedLabel.h"
+#include "widgets/LinkLabel.h"
 
 #include <QApplication>
 #include <QImage>

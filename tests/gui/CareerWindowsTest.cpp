@@ -1,5 +1,6 @@
 #include "GuiFixture.h"
 
+#include "birth/modBirthData.h"
 #include "career/frmCareerAstrologyMain.h"
 #include "career/modCareerAstrology.h"
 

@@ -3,8 +3,8 @@
 
 #include "GuiFixture.h"
 
+#include "app/StartApplication.h"
 #include "platform/FileNames.h"
-#include "shell/StartApplication.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -3,9 +3,9 @@
 
 #include "GuiFixture.h"
 
-#include "links/LinkLabel.h"
 #include "links/frmAbout.h"
-#include "shell/Contrast.h"
+#include "widgets/Contrast.h"
+#include "widgets/LinkLabel.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,5 +1,6 @@
 #include "GuiFixture.h"
 #include "HostileFiles.h"
+#include "birth/modBirthData.h"
 
 #include "reports/SavedReadingFiles.h"
 #include "reports/modSavedReading.h"

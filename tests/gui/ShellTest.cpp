@@ -1,7 +1,7 @@
 #include "GuiFixture.h"
 
+#include "app/StartApplication.h"
 #include "links/PageAddresses.h"
-#include "shell/StartApplication.h"
 
 #include <QApplication>
 #include <QDialog>

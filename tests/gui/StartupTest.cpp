@@ -2,10 +2,10 @@
 // of the program; its command line.
 
 #include "FakePlatform.h"
+#include "app/frmMDI.h"
 #include "platform/InstanceChannel.h"
 #include "platform/QtPlatform.h"
-#include "shell/ToolWindow.h"
-#include "shell/frmMDI.h"
+#include "widgets/ToolWindow.h"
 
 #include <QDir>
 #include <QFileInfo>

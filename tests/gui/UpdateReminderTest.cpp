@@ -1,9 +1,9 @@
 #include "FakePlatform.h"
 
+#include "app/UpdateReminder.h"
 #include "links/PageAddresses.h"
 #include "reports/modCodePage.h"
 #include "reports/modSavedReading.h"
-#include "shell/UpdateReminder.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 // controls by object name.
 
 #include "FakePlatform.h"
-#include "shell/ToolWindow.h"
-#include "shell/frmMDI.h"
+#include "app/frmMDI.h"
+#include "widgets/ToolWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -6,10 +6,10 @@
 // operating system (message boxes, dialogs, clipboard, browser, settings, printer, clock) goes
 // through the Platform interface, which QtPlatform implements here and a fake implements in tests.
 
+#include "app/StartApplication.h"
+#include "app/frmMDI.h"
 #include "content/Pictures.h"
 #include "platform/QtPlatform.h"
-#include "shell/StartApplication.h"
-#include "shell/frmMDI.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -7,9 +7,6 @@
 
 namespace orbika {
 
-inline constexpr std::string_view kApplicationTitle = "Orbika Finance Astrology";
-inline constexpr std::string_view kMainWindowCaption = "Orbika Finance Astrology v1.15";
-
 enum class ReadingKind { Financial, Career, LuckySign, CommunicationSign, EnergySign, PowerSign };
 
 struct ReadingKindInfo {

@@ -1,7 +1,7 @@
 #pragma once
 // Small factories so that every control is created with its object name and accessible name.
 
-#include "shell/CachedLabel.h"
+#include "widgets/CachedLabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "LinkLabel.h"
 
-#include "shell/Contrast.h"
+#include "widgets/Contrast.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>

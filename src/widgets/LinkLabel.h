@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/CachedLabel.h"
+#include "widgets/CachedLabel.h"
 
 namespace orbika {
 

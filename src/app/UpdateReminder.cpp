@@ -6,6 +6,7 @@
 #include "platform/Text.h"
 #include "reports/modCodePage.h"
 #include "reports/modSavedReading.h"
+#include "widgets/Messages.h"
 
 #include <QCoreApplication>
 

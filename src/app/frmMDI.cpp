@@ -1,16 +1,17 @@
 #include "frmMDI.h"
 
 #include "ToolRegistry.h"
-#include "ToolWindow.h"
 #include "content/Pictures.h"
 #include "content/ShellTexts.h"
-#include "links/LinkLabel.h"
 #include "links/frmAbout.h"
 #include "links/modHelp.h"
 #include "platform/Platform.h"
 #include "platform/Text.h"
 #include "reports/SavedReadingFiles.h"
-#include "shell/Widgets.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Messages.h"
+#include "widgets/ToolWindow.h"
+#include "widgets/Widgets.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ReadingKinds.h"
+#include "tools/ReadingKinds.h"
 
 #include <QString>
 #include <optional>

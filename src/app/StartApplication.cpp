@@ -3,6 +3,7 @@
 #include "UpdateReminder.h"
 #include "frmMDI.h"
 #include "platform/Platform.h"
+#include "widgets/Messages.h"
 
 #include <QGuiApplication>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ReadingState.h"
-#include "ToolHost.h"
+#include "tools/ReadingState.h"
+#include "widgets/ToolHost.h"
 
 #include <QMainWindow>
 #include <QTimer>
