@@ -7,7 +7,7 @@
 #include "app/frmMDI.h"
 #include "content/Pictures.h"
 #include "reports/modSavedReading.h"
-#include "tools/ReadingKinds.h"
+#include "tools/Tools.h"
 #include "widgets/ToolWindow.h"
 
 #include <QApplication>
@@ -61,8 +61,7 @@ bool Click(QWidget* window, const char* name) {
 bool Cycle(frmMDI& main, QuietPlatform& platform, int tool) {
     main.cmdSelectOption_Click(tool);
     ToolWindow* entry = Loaded(main, ToolWindowRole::Entry);
-    const bool hasReport = kReadingKinds[std::size_t(tool)].kind == ReadingKind::Financial ||
-                           kReadingKinds[std::size_t(tool)].kind == ReadingKind::Career;
+    const bool hasReport = !Tools()[std::size_t(tool)].planet;
     if (hasReport) {
         platform.openAnswer = platform.saveAnswer;
         if (!Click(entry, "cmdOpen"))
@@ -123,13 +122,13 @@ int main(int argc, char** argv) {
 
     std::printf("%-26s %6s %11s %11s %9s %10s %8s %8s\n", "tool", "cycles", "RSS before",
                 "RSS after", "growth", "heap grew", "widgets", "after");
-    // A second argument runs that tool (0 to 5) alone.
+    // A second argument runs that tool (its place in the tool table, from 0) alone.
     const int only = argc > 2 ? std::atoi(argv[2]) : -1;
     bool passed = true;
-    for (int tool = 0; tool < int(kReadingKinds.size()); ++tool) {
+    for (int tool = 0; tool < int(kToolCount); ++tool) {
         if (only >= 0 && tool != only)
             continue;
-        const auto& kind = kReadingKinds[std::size_t(tool)];
+        const Tool& kind = Tools()[std::size_t(tool)];
         // Financial and Career open the file their own report saved in the cycle before.
         platform.saveAnswer =
             dir.filePath(tool == 0 ? QStringLiteral("soak.zod") : QStringLiteral("soak.cwc"));

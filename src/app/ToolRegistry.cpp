@@ -4,6 +4,7 @@
 #include "financial/frmFinancialAstrologyMain.h"
 #include "planets/PlanetSignWindows.h"
 #include "reports/SavedReadingFiles.h"
+#include "tools/Tools.h"
 
 #include <array>
 
@@ -11,61 +12,70 @@ namespace orbika {
 
 namespace {
 
-using EntryFactory = ToolWindow* (*)(ToolHost&);
+using EntryFactory = ToolWindow* (*)(ToolHost&, ReadingKind);
 using FileKindGetter = const SavedFileKind& (*)();
 using FileOpener = void (*)(ToolWindow&, const QString&);
 
-struct ToolEntry {
-    ReadingKind kind;
+// The windows' side of the tool table: how each set of windows is made. Every planet-sign tool
+// uses the one planet set, configured by its row.
+struct WindowSetEntry {
+    WindowSet set;
     EntryFactory createEntry;
     FileKindGetter savedFiles = nullptr; // none for tools whose readings are not saved
     FileOpener openFile = nullptr;
 };
 
-template <typename Window> ToolWindow* Create(ToolHost& host) {
+template <typename Window> ToolWindow* Create(ToolHost& host, ReadingKind) {
     return new Window(host);
+}
+
+ToolWindow* CreatePlanet(ToolHost& host, ReadingKind kind) {
+    return new PlanetSignEntryWindow(host, ToolOf(kind));
 }
 
 template <typename Window> void OpenFile(ToolWindow& entry, const QString& path) {
     static_cast<Window&>(entry).openSavedFile(path);
 }
 
-// In the order of kReadingKinds.
-constexpr std::array<ToolEntry, 6> kTools = {{
-    {ReadingKind::Financial, &Create<frmFinancialAstrologyMain>, &FinancialFileKind,
+constexpr std::array<WindowSetEntry, std::size_t(WindowSet::Count_)> kWindowSets = {{
+    {WindowSet::Financial, &Create<frmFinancialAstrologyMain>, &FinancialFileKind,
      &OpenFile<frmFinancialAstrologyMain>},
-    {ReadingKind::Career, &Create<frmCareerAstrologyMain>, &CareerFileKind,
+    {WindowSet::Career, &Create<frmCareerAstrologyMain>, &CareerFileKind,
      &OpenFile<frmCareerAstrologyMain>},
-    {ReadingKind::LuckySign, &Create<frmZodiacLuckySignMain>},
-    {ReadingKind::CommunicationSign, &Create<frmZodiacCommunicationSignMain>},
-    {ReadingKind::EnergySign, &Create<frmZodiacEnergySignMain>},
-    {ReadingKind::PowerSign, &Create<frmZodiacPowerSignMain>},
+    {WindowSet::PlanetSign, &CreatePlanet},
 }};
 
-static_assert([] {
-    for (std::size_t i = 0; i < kTools.size(); ++i) {
-        if (kTools[i].kind != kReadingKinds[i].kind)
-            return false;
-    }
-    return true;
-}());
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kWindowSets.size(); ++i) {
+            if (std::size_t(kWindowSets[i].set) != i)
+                return false;
+        }
+        return true;
+    }(),
+    "one entry per WindowSet, in its order");
+
+const WindowSetEntry& EntryOf(ReadingKind kind) {
+    return kWindowSets[std::size_t(ToolOf(kind).windows)];
+}
 
 } // namespace
 
 ToolWindow* CreateEntryWindow(ReadingKind kind, ToolHost& host) {
-    return kTools[static_cast<std::size_t>(kind)].createEntry(host);
+    return EntryOf(kind).createEntry(host, kind);
 }
 
 std::optional<ReadingKind> ToolOfSavedReading(const QString& path) {
-    for (const ToolEntry& tool : kTools) {
-        if (tool.savedFiles && path.endsWith(tool.savedFiles().extension, Qt::CaseSensitive))
+    for (const Tool& tool : Tools()) {
+        const WindowSetEntry& entry = EntryOf(tool.kind);
+        if (entry.savedFiles && path.endsWith(entry.savedFiles().extension, Qt::CaseSensitive))
             return tool.kind;
     }
     return std::nullopt;
 }
 
 void OpenSavedReading(ToolWindow& entry, const QString& path) {
-    if (const FileOpener open = kTools[static_cast<std::size_t>(entry.kind())].openFile)
+    if (const FileOpener open = EntryOf(entry.kind()).openFile)
         open(entry, path);
 }
 

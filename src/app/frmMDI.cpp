@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "platform/Text.h"
 #include "reports/SavedReadingFiles.h"
+#include "tools/Tools.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Messages.h"
 #include "widgets/ToolWindow.h"
@@ -43,24 +44,6 @@ constexpr int kToolButtonWidth = 206;
 constexpr int kToolButtonHeight = 33;
 constexpr int kBottomStripHeight = 49;
 constexpr int kDecorationSize = 28;
-
-// The buttons' places: two rows of three, in button-index order per row.
-struct ButtonPlace {
-    int buttonIndex;
-    int row;
-    int column;
-};
-constexpr std::array<ButtonPlace, 6> kButtonPlaces = {{
-    {0, 0, 0},
-    {1, 0, 1},
-    {5, 0, 2},
-    {2, 1, 0},
-    {3, 1, 1},
-    {4, 1, 2},
-}};
-
-// The sign picture shown beside each tool button, for decoration only.
-constexpr std::array<int, 6> kDecorationSigns = {7, 9, 8, 3, 2, 4};
 
 // The tool buttons' frame. It paints the small sign pictures beside the buttons itself: they are
 // decoration only, and a picture widget would be announced by screen readers.
@@ -197,9 +180,9 @@ QWidget* frmMDI::buildToolStrip() {
     grid->setContentsMargins(0, 6, 0, 6);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(8);
-    for (const ButtonPlace& place : kButtonPlaces) {
-        const int index = place.buttonIndex;
-        auto* button = new QPushButton(Q(kReadingKinds[std::size_t(index)].caption), container);
+    for (const Tool& tool : Tools()) {
+        const int index = int(IndexOf(tool.kind));
+        auto* button = new QPushButton(Q(tool.caption), container);
         button->setObjectName(IndexedName("cmdSelectOption", index));
         button->setMinimumSize(kToolButtonWidth, kToolButtonHeight);
         button->setAccessibleName(button->text());
@@ -210,17 +193,21 @@ QWidget* frmMDI::buildToolStrip() {
 
         auto* picture = new QSpacerItem(kDecorationSize, kDecorationSize, QSizePolicy::Fixed,
                                         QSizePolicy::Fixed);
-        container->addDecoration(
-            picture, SignDecoration(kDecorationSigns[std::size_t(index)], kDecorationSize));
+        container->addDecoration(picture, SignDecoration(tool.decorationSign, kDecorationSize));
 
-        grid->addItem(picture, place.row, place.column * 2);
-        grid->addWidget(button, place.row, place.column * 2 + 1);
+        grid->addItem(picture, tool.place.row, tool.place.column * 2);
+        grid->addWidget(button, tool.place.row, tool.place.column * 2 + 1);
     }
-    setTabOrder(m_cmdSelectOption[0], m_cmdSelectOption[1]);
-    setTabOrder(m_cmdSelectOption[1], m_cmdSelectOption[5]);
-    setTabOrder(m_cmdSelectOption[5], m_cmdSelectOption[2]);
-    setTabOrder(m_cmdSelectOption[2], m_cmdSelectOption[3]);
-    setTabOrder(m_cmdSelectOption[3], m_cmdSelectOption[4]);
+    // Tab goes along the rows, whatever the order of the tools.
+    std::array<const Tool*, kToolCount> byPlace{};
+    std::transform(Tools().begin(), Tools().end(), byPlace.begin(),
+                   [](const Tool& tool) { return &tool; });
+    std::sort(byPlace.begin(), byPlace.end(), [](const Tool* a, const Tool* b) {
+        return std::pair(a->place.row, a->place.column) < std::pair(b->place.row, b->place.column);
+    });
+    for (std::size_t i = 1; i < byPlace.size(); ++i)
+        setTabOrder(m_cmdSelectOption[IndexOf(byPlace[i - 1]->kind)],
+                    m_cmdSelectOption[IndexOf(byPlace[i]->kind)]);
 
     auto* layout = new QHBoxLayout(strip);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -243,8 +230,8 @@ QWidget* frmMDI::buildWelcomePanel() {
     QStringList texts = {tr("Welcome to Orbika Finance Astrology"),
                          TwoLines(Q(content::kWelcomeIntro)),
                          tr("Orbika Finance Astrology includes the following programs")};
-    for (const ReadingKindInfo& info : kReadingKinds)
-        texts << Q(info.caption);
+    for (const Tool& tool : Tools())
+        texts << Q(tool.caption);
 
     // The captions stand in a centred column; the columns beside it take the spare width.
     auto* layout = new QGridLayout(m_picMain);
@@ -397,11 +384,11 @@ void frmMDI::cmdSelectOption_Click(int index) {
 }
 
 ToolWindow* frmMDI::openTool(int index) {
-    if (index < 0 || index >= int(kReadingKinds.size()))
+    if (index < 0 || index >= int(kToolCount))
         return nullptr;
     closeAllToolWindows();
     setWelcomeVisible(false);
-    ToolWindow* entry = CreateEntryWindow(kReadingKinds[std::size_t(index)].kind, *this);
+    ToolWindow* entry = CreateEntryWindow(Tools()[std::size_t(index)].kind, *this);
     addToolWindow(entry);
     bringIntoView(entry);
     return entry;
@@ -458,7 +445,7 @@ void frmMDI::openPendingFile() {
 }
 
 void frmMDI::lblCaption_Click(int index) {
-    if (index >= kCaptionIndexOffset && index < kCaptionIndexOffset + int(kReadingKinds.size()))
+    if (index >= kCaptionIndexOffset && index < kCaptionIndexOffset + int(kToolCount))
         cmdSelectOption_Click(index - kCaptionIndexOffset);
 }
 
@@ -545,10 +532,7 @@ void frmMDI::settleFocus(ReadingKind kind) {
         active->setFocus();
         return;
     }
-    for (std::size_t index = 0; index < kReadingKinds.size(); ++index) {
-        if (kReadingKinds[index].kind == kind)
-            m_cmdSelectOption[index]->setFocus(Qt::OtherFocusReason);
-    }
+    m_cmdSelectOption[IndexOf(kind)]->setFocus(Qt::OtherFocusReason);
 }
 
 // A tool window taller or wider than the client area scrolls inside it; the control that takes

@@ -17,6 +17,10 @@ namespace orbika {
 
 class LinkLabel;
 
+// The welcome panel's captions: three heading lines, then one caption per tool, so a tool's
+// caption index is its button index plus this.
+inline constexpr int kCaptionIndexOffset = 3;
+
 // The main window: banner, the tool buttons, the welcome panel and the client area in which
 // the tool windows live. It opens tools and keeps the rule that only one tool is in use at a time.
 class frmMDI : public QMainWindow, public ToolHost {
@@ -86,8 +90,8 @@ private:
     QWidget* m_picMain = nullptr;
     QWidget* m_bannerStrip = nullptr;
     QMdiArea* m_mdiArea = nullptr;
-    std::array<QPushButton*, 6> m_cmdSelectOption{};
-    std::array<QLabel*, 9> m_lblCaption{};
+    std::array<QPushButton*, kToolCount> m_cmdSelectOption{};
+    std::array<QLabel*, std::size_t(kCaptionIndexOffset) + kToolCount> m_lblCaption{};
     QPushButton* m_cmdMdiExit = nullptr;
     QList<QAction*> m_menuTitles;
     QAction* m_mnuOnline = nullptr;

@@ -8,6 +8,7 @@
 #include "platform/Text.h"
 #include "reports/SavedReadingFiles.h"
 #include "tools/ReadingState.h"
+#include "tools/Tools.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/ToolHost.h"
 #include "widgets/Widgets.h"
@@ -37,7 +38,8 @@ frmCareerAstrologyMain::frmCareerAstrologyMain(ToolHost& host)
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* details = new QGroupBox(tr("Your Personal Details"), frame);
     details->setObjectName(QStringLiteral("fraDetails1"));
-    m_entry = new BirthEntryControls(details, host.platform(), 1900, 2050,
+    const YearRange years = YearsOf(ToolOf(ReadingKind::Career));
+    m_entry = new BirthEntryControls(details, host.platform(), years.first, years.last,
                                      BirthEntryControls::Arrangement::MonthDayYear);
     auto* detailsLayout = new QVBoxLayout(details);
     detailsLayout->addWidget(m_entry->widget());

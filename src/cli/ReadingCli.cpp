@@ -5,12 +5,12 @@
 #include "birth/modSunSignProfile.h"
 #include "career/modCareerAstrology.h"
 #include "financial/modFinancialAstrology.h"
-#include "planets/modPlanetReadings.h"
 #include "planets/modPlanetSigns.h"
 #include "reports/modCodePage.h"
 #include "reports/modReports.h"
 #include "reports/modSavedFileAccess.h"
 #include "reports/modSavedReading.h"
+#include "tools/Tools.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -25,72 +25,51 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr std::string_view kUsage =
-    "Usage: orbika-reading KIND --name NAME --date YYYY-MM-DD [--json] [--report]\n"
-    "       orbika-reading open FILE [--json] [--report]\n"
-    "       orbika-reading save KIND --name NAME --date YYYY-MM-DD FILE\n"
-    "\n"
-    "Gives an Orbika Finance Astrology reading for a name and birth date.\n"
-    "\n"
-    "KIND is one of:\n"
-    "  financial      sun sign, its profile and the financial profile (years 1900-2050)\n"
-    "  career         sun sign and the career profile (years 1900-2050)\n"
-    "  power          the Zodiac Power Sign: Pluto's sign (years 1900-2022)\n"
-    "  lucky          the Zodiac Lucky Sign: Jupiter's sign (years 1900-2024)\n"
-    "  communication  the Zodiac Communication Sign: Mercury's sign (years 1930-2012)\n"
-    "  energy         the Zodiac Energy Sign: Vesta's sign (years 1930-2012)\n"
-    "\n"
-    "Options:\n"
-    "  --name NAME    the person's name (the planet-sign readings take letters and blanks)\n"
-    "  --date DATE    the birth date, YYYY-MM-DD\n"
-    "  --json         print the reading as one JSON object\n"
-    "  --report       print the Financial or Career report as the report window shows it\n"
-    "  --help         print this help and exit\n"
-    "  --version      print the version and exit\n"
-    "\n"
-    "open reads a saved reading (.zod: Financial, .cwc: Career) and prints it; save writes one.\n"
-    "Exit status: 0 done, 1 a file could not be read or written, 2 bad usage or input refused.\n";
+// The help: the kinds come from the tool table, each with the years it reads.
+const std::string& Usage() {
+    static const std::string usage = [] {
+        std::string text =
+            "Usage: orbika-reading KIND --name NAME --date YYYY-MM-DD [--json] [--report]\n"
+            "       orbika-reading open FILE [--json] [--report]\n"
+            "       orbika-reading save KIND --name NAME --date YYYY-MM-DD FILE\n"
+            "\n"
+            "Gives an Orbika Finance Astrology reading for a name and birth date.\n"
+            "\n"
+            "KIND is one of:\n";
+        for (const Tool& tool : Tools()) {
+            const YearRange years = YearsOf(tool);
+            std::string word(tool.commandWord);
+            word.resize(std::max<std::size_t>(word.size() + 1, 15), ' ');
+            text += "  " + word + std::string(tool.commandHelp) + " (years " +
+                    std::to_string(years.first) + "-" + std::to_string(years.last) + ")\n";
+        }
+        text += "\n"
+                "Options:\n"
+                "  --name NAME    the person's name (the planet-sign readings take letters and "
+                "blanks)\n"
+                "  --date DATE    the birth date, YYYY-MM-DD\n"
+                "  --json         print the reading as one JSON object\n"
+                "  --report       print the Financial or Career report as the report window "
+                "shows it\n"
+                "  --help         print this help and exit\n"
+                "  --version      print the version and exit\n"
+                "\n"
+                "open reads a saved reading (.zod: Financial, .cwc: Career) and prints it; save "
+                "writes one.\n"
+                "Exit status: 0 done, 1 a file could not be read or written, 2 bad usage or input "
+                "refused.\n";
+        return text;
+    }();
+    return usage;
+}
 
 constexpr std::string_view kVersion = "orbika-reading 1.15\n";
 
-enum class KindId { Financial, Career, Power, Lucky, Communication, Energy };
-
-struct Kind {
-    std::string_view word;
-    KindId id;
-    ReadingKind reading;
-    NameRule rule;
-};
-
-constexpr std::array<Kind, 6> kKinds = {{
-    {"financial", KindId::Financial, ReadingKind::Financial, NameRule::Financial},
-    {"career", KindId::Career, ReadingKind::Career, NameRule::Career},
-    {"power", KindId::Power, ReadingKind::PowerSign, NameRule::PlanetSign},
-    {"lucky", KindId::Lucky, ReadingKind::LuckySign, NameRule::PlanetSign},
-    {"communication", KindId::Communication, ReadingKind::CommunicationSign, NameRule::PlanetSign},
-    {"energy", KindId::Energy, ReadingKind::EnergySign, NameRule::PlanetSign},
-}};
-
-constexpr int kSunSignFirstYear = 1900;
-constexpr int kSunSignLastYear = 2050;
+// orbika-reading's kinds are the tools.
+using Kind = Tool;
 
 bool IsPlanet(const Kind& kind) {
-    return kind.rule == NameRule::PlanetSign;
-}
-
-std::pair<int, int> Years(const Kind& kind) {
-    if (!IsPlanet(kind))
-        return {kSunSignFirstYear, kSunSignLastYear};
-    const PlanetSignTable& table = TableOf(PlanetReadingOf(kind.reading).body);
-    return {table.FirstYear, table.LastYear};
-}
-
-const Kind* FindKind(std::string_view word) {
-    for (const Kind& kind : kKinds) {
-        if (kind.word == word)
-            return &kind;
-    }
-    return nullptr;
+    return kind.planet.has_value();
 }
 
 struct BirthInput {
@@ -146,19 +125,18 @@ void Check(const Kind& kind, BirthInput& input) {
             c = static_cast<char>(verdict.code);
         }
     }
-    const auto [firstYear, lastYear] = Years(kind);
+    const auto [firstYear, lastYear] = YearsOf(kind);
     // The name check comes first, as in the windows; a date outside the lists is refused before
     // the date check could look at it.
-    const BirthDataVerdict nameOnly = ValidateBirthData(kind.rule, input.name, 0, 0, firstYear);
+    const BirthDataVerdict nameOnly = ValidateBirthData(kind.nameRule, input.name, 0, 0, firstYear);
     if (!nameOnly.accepted)
         throw Refusal{std::string(nameOnly.message)};
     if (input.year < firstYear || input.year > lastYear) {
-        throw Refusal{"The " + std::string(InfoOf(kind.reading).caption) +
-                      " reading covers the years " + std::to_string(firstYear) + " to " +
-                      std::to_string(lastYear) + "."};
+        throw Refusal{"The " + std::string(kind.caption) + " reading covers the years " +
+                      std::to_string(firstYear) + " to " + std::to_string(lastYear) + "."};
     }
     const BirthDataVerdict verdict =
-        ValidateBirthData(kind.rule, input.name, input.day - 1, input.month - 1, input.year);
+        ValidateBirthData(kind.nameRule, input.name, input.day - 1, input.month - 1, input.year);
     if (!verdict.accepted)
         throw Refusal{std::string(verdict.message)};
 }
@@ -359,15 +337,14 @@ int PrintPlanet(const Kind& kind, const BirthInput& input, const Options& option
                 std::ostream& out) {
     if (options.report)
         throw Refusal{"Only the financial and career readings have a report."};
-    const PlanetReadingInfo& info = PlanetReadingOf(kind.reading);
-    PlanetSigns signs;
-    FindSign(info.body, signs, std::to_string(input.year), MonthName(input),
-             std::to_string(input.day));
-    const std::string& sign = signs.of(info.body);
+    const PlanetTool& info = *kind.planet;
+    const std::string sign(LookUpSign(TableOf(info.body), std::to_string(input.year),
+                                      MonthName(input), std::to_string(input.day))
+                               .value_or(""));
     const auto index = SignIndex(sign);
     const std::string interpretation(index ? (*info.interpretations)[std::size_t(*index)] : "");
     if (options.json) {
-        Json object = Header(kind.word, input.name, input);
+        Json object = Header(kind.commandWord, input.name, input);
         object["body"] = TableOf(info.body).Body;
         object["sign"] = sign;
         object["interpretation"] = interpretation;
@@ -385,10 +362,10 @@ int PrintPlanet(const Kind& kind, const BirthInput& input, const Options& option
 
 int PrintReading(const Kind& kind, BirthInput input, const Options& options, std::ostream& out) {
     Check(kind, input);
-    switch (kind.id) {
-    case KindId::Financial:
+    switch (kind.windows) {
+    case WindowSet::Financial:
         return PrintFinancial(input, options, out);
-    case KindId::Career:
+    case WindowSet::Career:
         return PrintCareer(input, options, out);
     default:
         return PrintPlanet(kind, input, options, out);
@@ -403,7 +380,7 @@ struct Arguments {
 };
 
 std::string WithUsage(const std::string& message) {
-    return message + "\n\n" + std::string(kUsage);
+    return message + "\n\n" + Usage();
 }
 
 Arguments ParseArguments(const std::vector<std::string>& args) {
@@ -476,7 +453,7 @@ BirthInput InputFrom(const Arguments& arguments) {
 }
 
 const Kind& KindOf(const std::string& word) {
-    const Kind* kind = FindKind(word);
+    const Kind* kind = ToolOfCommandWord(word);
     if (!kind)
         throw Refusal{WithUsage("Unknown reading " + Visible(word) + ".")};
     return *kind;
@@ -490,8 +467,8 @@ bool EndsWith(std::string_view text, std::string_view end) {
 
 int OpenFile(const std::string& path, const Options& options, std::ostream& out) {
     // As the entry windows: the last three characters, compared case-sensitively.
-    const Kind& kind = EndsWith(path, "zod")   ? *FindKind("financial")
-                       : EndsWith(path, "cwc") ? *FindKind("career")
+    const Kind& kind = EndsWith(path, "zod")   ? ToolOf(ReadingKind::Financial)
+                       : EndsWith(path, "cwc") ? ToolOf(ReadingKind::Career)
                                                : throw Refusal{std::string(kCheckFile)};
     const ReadOutcome read = ReadRegularFile(path, kMaxSavedFileRead);
     if (!read.error.empty())
@@ -506,7 +483,7 @@ int OpenFile(const std::string& path, const Options& options, std::ostream& out)
     const auto year = Digits(parsed.lines[3]);
     if (!month || !day || !year || *day < 1 || *day > 31 ||
         std::to_string(*day) != parsed.lines[2] || std::to_string(*year) != parsed.lines[3] ||
-        *year < kSunSignFirstYear || *year > kSunSignLastYear)
+        *year < YearsOf(kind).first || *year > YearsOf(kind).last)
         throw Refusal{std::string(kCheckFile)};
     return PrintReading(kind, {Windows1252ToUtf8(parsed.lines[0]), *year, *month, *day}, options,
                         out);
@@ -525,11 +502,11 @@ int SaveFile(const Kind& kind, BirthInput input, std::string path) {
     const std::string_view base = BaseName(path);
     if (base.empty() || base == "." || base == "..")
         throw Refusal{"\"" + Visible(path) + "\" is not a file name."};
-    const std::string extension = kind.id == KindId::Financial ? "zod" : "cwc";
+    const std::string extension = kind.windows == WindowSet::Financial ? "zod" : "cwc";
     if (base.find('.') == std::string_view::npos)
         path += "." + extension;
     const std::string name =
-        kind.id == KindId::Financial ? std::string(TrimBlanks(input.name)) : input.name;
+        kind.windows == WindowSet::Financial ? std::string(TrimBlanks(input.name)) : input.name;
     if (const std::string unsavable = UnsavableCharacters(name); !unsavable.empty())
         throw Refusal{"The name contains characters that a saved reading cannot hold: " +
                       Visible(unsavable) + "."};
@@ -554,7 +531,7 @@ int SaveFile(const Kind& kind, BirthInput input, std::string path) {
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     for (const std::string& arg : args) {
         if (arg == "--help" || arg == "-h") {
-            out << kUsage;
+            out << Usage();
             return kExitOk;
         }
         if (arg == "--version") {
@@ -566,7 +543,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         const Arguments arguments = ParseArguments(args);
         const auto& words = arguments.positional;
         if (words.empty())
-            throw Refusal{std::string(kUsage)};
+            throw Refusal{Usage()};
         if (words[0] == "open") {
             if (words.size() != 2)
                 throw Refusal{WithUsage("open takes one file.")};

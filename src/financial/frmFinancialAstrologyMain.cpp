@@ -8,6 +8,7 @@
 #include "platform/Text.h"
 #include "reports/SavedReadingFiles.h"
 #include "tools/ReadingState.h"
+#include "tools/Tools.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/ToolHost.h"
 #include "widgets/Widgets.h"
@@ -30,7 +31,8 @@ frmFinancialAstrologyMain::frmFinancialAstrologyMain(ToolHost& host)
 
     auto* details = new QGroupBox(tr("Personal Details"), page);
     details->setObjectName(QStringLiteral("fraDetails"));
-    m_entry = new BirthEntryControls(details, host.platform(), 1900, 2050,
+    const YearRange years = YearsOf(ToolOf(ReadingKind::Financial));
+    m_entry = new BirthEntryControls(details, host.platform(), years.first, years.last,
                                      BirthEntryControls::Arrangement::MonthDayYear);
     auto* proceed = MakeButton(details, "cmdProceed", tr("&Get My Financial Astrology Reading"));
     proceed->setDefault(true);

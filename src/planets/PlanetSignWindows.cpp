@@ -4,7 +4,6 @@
 #include "links/BrandLinks.h"
 #include "links/modHelp.h"
 #include "platform/Text.h"
-#include "tools/ReadingState.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/ToolHost.h"
 #include "widgets/Widgets.h"
@@ -26,17 +25,17 @@ QString Name(std::string_view name) {
 
 } // namespace
 
-PlanetSignEntryWindow::PlanetSignEntryWindow(ToolHost& host, ReadingKind kind)
-    : ToolWindow(host, kind, ToolWindowRole::Entry, Name(PlanetReadingOf(kind).entryWindow)),
-      m_info(PlanetReadingOf(kind)) {
+PlanetSignEntryWindow::PlanetSignEntryWindow(ToolHost& host, const Tool& tool)
+    : ToolWindow(host, tool.kind, ToolWindowRole::Entry, Name(tool.planet->entryWindow)),
+      m_info(*tool.planet) {
     QWidget* page = body();
-    const PlanetSignTable& table = TableOf(m_info.body);
+    const YearRange years = YearsOf(tool);
 
     QMenuBar* bar = createMenuBar();
     QMenu* file = bar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    const std::string menuTwin(m_info.menuTwin);
-    connect(AddNamedAction(file, menuTwin.c_str(), Q(m_info.buttonCaption)), &QAction::triggered,
+    const std::string menuCommand(m_info.menuCommand);
+    connect(AddNamedAction(file, menuCommand.c_str(), Q(m_info.buttonCaption)), &QAction::triggered,
             this, &PlanetSignEntryWindow::cmdNext_Click);
     connect(AddNamedAction(file, "mnuExit", tr("E&xit")), &QAction::triggered, this,
             &PlanetSignEntryWindow::cmdExit_Click);
@@ -47,7 +46,7 @@ PlanetSignEntryWindow::PlanetSignEntryWindow(ToolHost& host, ReadingKind kind)
 
     auto* details = new QGroupBox(page);
     details->setObjectName(QStringLiteral("fraDetails"));
-    m_entry = new BirthEntryControls(details, host.platform(), table.FirstYear, table.LastYear,
+    m_entry = new BirthEntryControls(details, host.platform(), years.first, years.last,
                                      BirthEntryControls::Arrangement::DayMonthYear);
     m_entry->installLetterFilter();
 
@@ -77,7 +76,7 @@ PlanetSignEntryWindow::PlanetSignEntryWindow(ToolHost& host, ReadingKind kind)
 
 PlanetSignResultWindow* PlanetSignEntryWindow::loadResultWindow() {
     if (!m_result || m_result->isUnloaded()) {
-        m_result = new PlanetSignResultWindow(host(), m_info, this);
+        m_result = new PlanetSignResultWindow(host(), ToolOf(kind()), this);
         host().addToolWindow(m_result);
     }
     return m_result;
@@ -87,24 +86,24 @@ void PlanetSignEntryWindow::cmdNext_Click() {
     if (!m_entry->validate(NameRule::PlanetSign))
         return;
 
-    PlanetSigns& signs = host().readings().planets;
-    FindSign(m_info.body, signs, U8(m_entry->yearText()), U8(m_entry->monthText()),
-             U8(m_entry->dayText()));
-    const std::string& current = signs.of(m_info.body);
+    // The lists offer only the table's years, so every accepted date has a sign.
+    const auto sign = LookUpSign(TableOf(m_info.body), U8(m_entry->yearText()),
+                                 U8(m_entry->monthText()), U8(m_entry->dayText()));
+    const auto index = sign ? SignIndex(*sign) : std::nullopt;
+    if (!index)
+        return;
 
     PlanetSignResultWindow* result = loadResultWindow();
-    if (const auto sign = SignIndex(current))
-        result->lblSignDesc()->setText(Q((*m_info.interpretations)[std::size_t(*sign)]));
-    result->signLabel()->setText(Q(current));
+    result->showSign(*sign, (*m_info.interpretations)[std::size_t(*index)]);
     hide();
     host().bringIntoView(result);
     host().setWelcomeVisible(false);
 }
 
-PlanetSignResultWindow::PlanetSignResultWindow(ToolHost& host, const PlanetReadingInfo& info,
-                                               ToolWindow* entry)
-    : ToolWindow(host, info.kind, ToolWindowRole::Result, Name(info.resultWindow)) {
+PlanetSignResultWindow::PlanetSignResultWindow(ToolHost& host, const Tool& tool, ToolWindow* entry)
+    : ToolWindow(host, tool.kind, ToolWindowRole::Result, Name(tool.planet->resultWindow)) {
     setEntryWindow(entry);
+    const PlanetTool& info = *tool.planet;
     QWidget* page = body();
 
     QMenuBar* bar = createMenuBar();
@@ -154,6 +153,11 @@ PlanetSignResultWindow::PlanetSignResultWindow(ToolHost& host, const PlanetReadi
         CreateForumBanner(page, host.platform(), QStringLiteral("Label61"), Q(ForumBannerText())));
     layout->addWidget(CreateBrandFrame(page, host.platform()));
     setBodyWidth(kEntryWindowColumns);
+}
+
+void PlanetSignResultWindow::showSign(std::string_view sign, std::string_view interpretation) {
+    m_signDesc->setText(Q(interpretation));
+    m_signLabel->setText(Q(sign));
 }
 
 } // namespace orbika

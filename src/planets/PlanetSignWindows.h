@@ -1,8 +1,8 @@
 #pragma once
-// The entry and result windows of the planet-sign readings: one design, and the names and texts
-// of each reading from its row in modPlanetReadings.h.
+// The entry and result windows of the planet-sign tools: one design, and each tool's names and
+// texts from its row of the tool table.
 
-#include "planets/modPlanetReadings.h"
+#include "tools/Tools.h"
 #include "widgets/ToolWindow.h"
 
 #include <QPointer>
@@ -17,9 +17,9 @@ class PlanetSignResultWindow;
 class PlanetSignEntryWindow : public ToolWindow {
     Q_OBJECT
 public:
-    PlanetSignEntryWindow(ToolHost& host, ReadingKind kind);
+    PlanetSignEntryWindow(ToolHost& host, const Tool& tool);
 
-    const PlanetReadingInfo& info() const { return m_info; }
+    const PlanetTool& info() const { return m_info; }
     BirthEntryControls& entry() const { return *m_entry; }
 
     void cmdNext_Click();
@@ -28,7 +28,7 @@ public:
 private:
     PlanetSignResultWindow* loadResultWindow();
 
-    const PlanetReadingInfo& m_info;
+    const PlanetTool& m_info;
     BirthEntryControls* m_entry;
     QPointer<PlanetSignResultWindow> m_result;
 };
@@ -36,10 +36,12 @@ private:
 class PlanetSignResultWindow : public ToolWindow {
     Q_OBJECT
 public:
-    PlanetSignResultWindow(ToolHost& host, const PlanetReadingInfo& info, ToolWindow* entry);
+    PlanetSignResultWindow(ToolHost& host, const Tool& tool, ToolWindow* entry);
 
     QLabel* signLabel() const { return m_signLabel; }
     QLabel* lblSignDesc() const { return m_signDesc; }
+    // Shows the sign and what it means for the tool's body.
+    void showSign(std::string_view sign, std::string_view interpretation);
 
     void cmdBack_Click() { backToEntry(); }
     void cmdExit_Click() { close(); }
@@ -47,34 +49,6 @@ public:
 private:
     QLabel* m_signLabel;
     QLabel* m_signDesc;
-};
-
-class frmZodiacPowerSignMain : public PlanetSignEntryWindow {
-    Q_OBJECT
-public:
-    explicit frmZodiacPowerSignMain(ToolHost& host)
-        : PlanetSignEntryWindow(host, ReadingKind::PowerSign) {}
-};
-
-class frmZodiacLuckySignMain : public PlanetSignEntryWindow {
-    Q_OBJECT
-public:
-    explicit frmZodiacLuckySignMain(ToolHost& host)
-        : PlanetSignEntryWindow(host, ReadingKind::LuckySign) {}
-};
-
-class frmZodiacCommunicationSignMain : public PlanetSignEntryWindow {
-    Q_OBJECT
-public:
-    explicit frmZodiacCommunicationSignMain(ToolHost& host)
-        : PlanetSignEntryWindow(host, ReadingKind::CommunicationSign) {}
-};
-
-class frmZodiacEnergySignMain : public PlanetSignEntryWindow {
-    Q_OBJECT
-public:
-    explicit frmZodiacEnergySignMain(ToolHost& host)
-        : PlanetSignEntryWindow(host, ReadingKind::EnergySign) {}
 };
 
 } // namespace orbika

@@ -11,13 +11,6 @@ namespace orbika {
 
 namespace {
 
-constexpr std::array<PlanetSignTable, 4> kTables = {{
-    {"Pluto", 1900, 2022, planetdata::k_pluto},
-    {"Jupiter", 1900, 2024, planetdata::k_jupiter},
-    {"Mercury", 1930, 2012, planetdata::k_mercury},
-    {"Vesta", 1930, 2012, planetdata::k_vesta},
-}};
-
 // The number a list text starts with, as the lists write it ("1930" -> 1930); 0 for none.
 int LeadingNumber(std::string_view text) {
     int value = 0;
@@ -28,7 +21,7 @@ int LeadingNumber(std::string_view text) {
 } // namespace
 
 const PlanetSignTable& TableOf(Body body) {
-    return kTables[static_cast<std::size_t>(body)];
+    return planetdata::kTables[static_cast<std::size_t>(body)];
 }
 
 std::optional<std::string_view> LookUpSign(const PlanetSignTable& table, std::string_view yearText,
@@ -46,26 +39,6 @@ std::optional<std::string_view> LookUpSign(const PlanetSignTable& table, std::st
     if (after == table.Changes.begin())
         return std::nullopt;
     return kSignNames[std::size_t(std::prev(after)->Sign)];
-}
-
-std::string& PlanetSigns::of(Body body) {
-    switch (body) {
-    case Body::Pluto:
-        return PowerSignName;
-    case Body::Jupiter:
-        return LuckySignName;
-    case Body::Mercury:
-        return CommunicationSignName;
-    case Body::Vesta:
-        break;
-    }
-    return EnergySignName;
-}
-
-void FindSign(Body body, PlanetSigns& signs, std::string_view year, std::string_view month,
-              std::string_view day) {
-    if (const auto sign = LookUpSign(TableOf(body), year, month, day))
-        signs.of(body) = *sign;
 }
 
 } // namespace orbika

@@ -1,12 +1,13 @@
 #pragma once
-// The sign in which Pluto, Jupiter, Mercury or Vesta stood on a birth date, read from fixed tables
-// of sign changes that are compiled into the program.
+// The sign in which a body (Pluto, Jupiter, Mercury, Vesta: one per data file) stood on a birth
+// date, read from fixed tables of sign changes that are compiled into the program.
+
+#include "planets/PlanetBodies.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string>
 #include <string_view>
 
 namespace orbika {
@@ -26,27 +27,11 @@ struct PlanetSignTable {
     std::span<const SignChange> Changes;
 };
 
-enum class Body { Pluto, Jupiter, Mercury, Vesta };
-
 const PlanetSignTable& TableOf(Body body);
 
 // The sign for a date given as the entry window's list texts. No answer for a year outside the
 // table or a month text that is no month name (exact comparison).
 std::optional<std::string_view> LookUpSign(const PlanetSignTable& table, std::string_view yearText,
                                            std::string_view monthText, std::string_view dayText);
-
-// The sign of each body found by its last successful lookup in this run; empty before.
-struct PlanetSigns {
-    std::string PowerSignName;
-    std::string LuckySignName;
-    std::string CommunicationSignName;
-    std::string EnergySignName;
-
-    std::string& of(Body body);
-};
-
-// Writes `body`'s current sign on success and changes nothing otherwise.
-void FindSign(Body body, PlanetSigns& signs, std::string_view year, std::string_view month,
-              std::string_view day);
 
 } // namespace orbika

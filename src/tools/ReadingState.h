@@ -4,14 +4,12 @@
 
 #include "career/modCareerAstrology.h"
 #include "financial/modFinancialAstrology.h"
-#include "planets/modPlanetSigns.h"
 
 namespace orbika {
 
 struct ReadingState {
     FinancialReading financial;
     CareerReading career;
-    PlanetSigns planets;
 };
 
 } // namespace orbika

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/ReadingKinds.h"
+#include "tools/ReadingKind.h"
 
 namespace orbika {
 

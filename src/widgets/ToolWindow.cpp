@@ -1,6 +1,7 @@
 #include "ToolWindow.h"
 
 #include "ToolHost.h"
+#include "tools/Tools.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -19,8 +20,8 @@ ToolWindow::ToolWindow(ToolHost& host, ReadingKind kind, ToolWindowRole role,
       m_layout(new QVBoxLayout(m_body)) {
     setObjectName(objectName);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf8(InfoOf(kind).windowCaption.data(),
-                                     qsizetype(InfoOf(kind).windowCaption.size())));
+    setWindowTitle(QString::fromUtf8(ToolOf(kind).windowCaption.data(),
+                                     qsizetype(ToolOf(kind).windowCaption.size())));
     setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     m_body->setObjectName(objectName + QStringLiteral("_body"));

@@ -4,6 +4,7 @@
 #include "cli/ReadingCli.h"
 #include "planets/modPlanetSigns.h"
 #include "reports/modReports.h"
+#include "tools/Tools.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -264,7 +265,14 @@ TEST(ReadingCli, EveryKindOfJsonFollowsThePublishedSchema) {
         {"communication", "--name", "Ann", "--date", "1971-08-09"},
         {"energy", "--name", "Ann", "--date", "2001-01-09"},
     };
-    for (std::vector<std::string> args : readings) {
+    // And every tool of the table, so that a new one cannot miss the schema.
+    std::vector<std::vector<std::string>> all = readings;
+    for (const Tool& tool : Tools()) {
+        const YearRange years = YearsOf(tool);
+        all.push_back({std::string(tool.commandWord), "--name", "Ann", "--date",
+                       std::to_string((years.first + years.last) / 2) + "-03-05"});
+    }
+    for (std::vector<std::string> args : all) {
         args.push_back("--json");
         const Outcome outcome = RunCli(args);
         ASSERT_EQ(outcome.status, kExitOk) << args[0] << outcome.err;
@@ -277,6 +285,35 @@ TEST(ReadingCli, EveryKindOfJsonFollowsThePublishedSchema) {
         const Outcome outcome = RunCli({"financial", "--name", "Ada", "--date", date, "--json"});
         ASSERT_EQ(outcome.status, kExitOk) << date << outcome.err;
         EXPECT_EQ(Violation(schema, schema, Json::parse(outcome.out), "$"), "") << date;
+    }
+}
+
+// The manual page and the shell completion are written by hand: each must know every tool.
+TEST(ReadingCli, TheManualAndTheCompletionNameEveryTool) {
+    auto read = [](const std::string& path) {
+        std::ifstream file(path);
+        EXPECT_TRUE(file) << path;
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    };
+    const std::string manual = read(ORBIKA_PACKAGING "/man/orbika-reading.1");
+    const std::string completion = read(ORBIKA_PACKAGING "/completion/orbika-reading");
+    const auto kinds = completion.find("kinds=\"");
+    ASSERT_NE(kinds, std::string::npos);
+    const std::string completedKinds =
+        " " + completion.substr(kinds + 7, completion.find('"', kinds + 7) - kinds - 7) + " ";
+    const std::string help = RunCli({"--help"}).out;
+    for (const Tool& tool : Tools()) {
+        const std::string word(tool.commandWord);
+        const YearRange years = YearsOf(tool);
+        const auto entry = manual.find(".B " + word + "\n");
+        ASSERT_NE(entry, std::string::npos) << word;
+        const std::string line = manual.substr(entry, manual.find(".TP", entry) - entry);
+        EXPECT_NE(
+            line.find("years " + std::to_string(years.first) + " to " + std::to_string(years.last)),
+            std::string::npos)
+            << word << ": its years in the manual";
+        EXPECT_NE(completedKinds.find(" " + word + " "), std::string::npos) << word;
+        EXPECT_NE(help.find("  " + word + " "), std::string::npos) << word;
     }
 }
 

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <swephexp.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -220,6 +221,17 @@ TEST_P(PlanetTablesAgainstEphemeris, EveryRowIsTheEphemerisDayOrListed) {
             << " is no longer passed over";
     if (!c.spread.empty()) {
         EXPECT_EQ(spread, c.spread) << "rows at each distance from the ephemeris, in days";
+    }
+}
+
+// A body added to the tables must be added above too, with its Swiss Ephemeris number.
+TEST(PlanetTablesAgainstEphemerisCases, EveryTableHasItsCase) {
+    for (int b = 0; b < kBodyCount; ++b) {
+        const Body body = Body(b);
+        const auto found = std::find_if(std::begin(kBodies), std::end(kBodies),
+                                        [body](const BodyCase& c) { return c.body == body; });
+        ASSERT_NE(found, std::end(kBodies)) << TableOf(body).Body << " is not checked";
+        EXPECT_EQ(std::string_view(found->name), TableOf(body).Body);
     }
 }
 

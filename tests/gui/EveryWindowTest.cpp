@@ -20,29 +20,38 @@ namespace orbika::test {
 namespace {
 
 struct WindowCase {
-    const char* name;
-    int tool; // -1: not a tool window
+    std::string name; // for the test's name
+    int tool;         // -1: not a tool window
     enum { Main, About, Entry, Result, Report } kind;
 };
 
-const WindowCase kWindows[] = {
-    {"frmMDI", -1, WindowCase::Main},
-    {"frmAbout", -1, WindowCase::About},
-    {"frmFinancialAstrologyMain", 0, WindowCase::Entry},
-    {"frmCareerAstrologyMain", 1, WindowCase::Entry},
-    {"frmZodiacLuckySignMain", 2, WindowCase::Entry},
-    {"frmZodiacCommunicationSignMain", 3, WindowCase::Entry},
-    {"frmZodiacEnergySignMain", 4, WindowCase::Entry},
-    {"frmZodiacPowerSignMain", 5, WindowCase::Entry},
-    {"frmFinancialAstrologyDisplay", 0, WindowCase::Result},
-    {"frmCareerAstrologyDisplay", 1, WindowCase::Result},
-    {"frmZodiacLuckySignDisplay", 2, WindowCase::Result},
-    {"frmZodiacCommunicationSignDisplay", 3, WindowCase::Result},
-    {"frmZodiacEnergySignDisplay", 4, WindowCase::Result},
-    {"frmZodiacPowerSignDisplay", 5, WindowCase::Result},
-    {"frmFinancialAstrologySave", 0, WindowCase::Report},
-    {"frmCareerAstrologySave", 1, WindowCase::Report},
-};
+void PrintTo(const WindowCase& window, std::ostream* out) {
+    *out << window.name;
+}
+
+// The main window, the About box, and every window of every tool in the tool table.
+std::vector<WindowCase> AllWindows() {
+    std::vector<WindowCase> windows = {{"frmMDI", -1, WindowCase::Main},
+                                       {"frmAbout", -1, WindowCase::About}};
+    for (const Tool& tool : Tools()) {
+        std::string name(tool.caption);
+        std::erase(name, ' ');
+        const int index = int(IndexOf(tool.kind));
+        windows.push_back({name + "_Entry", index, WindowCase::Entry});
+        windows.push_back({name + "_Result", index, WindowCase::Result});
+        if (!tool.planet)
+            windows.push_back({name + "_Report", index, WindowCase::Report});
+    }
+    return windows;
+}
+
+std::vector<WindowCase> ResultAndReportWindows() {
+    std::vector<WindowCase> windows = AllWindows();
+    std::erase_if(windows, [](const WindowCase& w) {
+        return w.kind != WindowCase::Result && w.kind != WindowCase::Report;
+    });
+    return windows;
+}
 
 QPalette DarkPalette() {
     // Fusion's usual dark scheme, with a link colour that is too dim on it.
@@ -92,10 +101,11 @@ protected:
         case WindowCase::Entry:
             return openTool(window.tool);
         case WindowCase::Result: {
+            const Tool& tool = Tools()[std::size_t(window.tool)];
             ToolWindow* entry = openTool(window.tool);
-            enterBirthData(entry, "Ada King", 5, "March", window.tool <= 1 ? 2000 : 1950);
-            click(window.tool <= 1 ? "cmdProceed" : "cmdNext", entry);
-            return toolWindow(window.name);
+            enterBirthData(entry, "Ada King", 5, "March", YearOffered(tool));
+            click(ProceedButton(tool), entry);
+            return main->loadedWindow(tool.kind, ToolWindowRole::Result);
         }
         case WindowCase::Report:
             return openReport(window.tool, "Ada King", 5, "March", 2000);
@@ -276,10 +286,9 @@ std::string CaseName(const ::testing::TestParamInfo<WindowCase>& info) {
     return info.param.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, EveryWindow, ::testing::ValuesIn(kWindows), CaseName);
+INSTANTIATE_TEST_SUITE_P(Windows, EveryWindow, ::testing::ValuesIn(AllWindows()), CaseName);
 // The entry windows, the About box and the main window itself are smaller.
-INSTANTIATE_TEST_SUITE_P(Windows, ResultAndReport,
-                         ::testing::ValuesIn(std::begin(kWindows) + 8, std::end(kWindows)),
+INSTANTIATE_TEST_SUITE_P(Windows, ResultAndReport, ::testing::ValuesIn(ResultAndReportWindows()),
                          CaseName);
 
 } // namespace

@@ -37,8 +37,9 @@ protected:
     }
     ToolWindow* result(int tool, const QString& window) {
         ToolWindow* entry = openTool(tool);
-        enterBirthData(entry, "Ada", 5, "March", tool <= 1 ? 2000 : 1950);
-        click(tool <= 1 ? "cmdProceed" : "cmdNext", entry);
+        const Tool& row = Tools()[std::size_t(tool)];
+        enterBirthData(entry, "Ada", 5, "March", YearOffered(row));
+        click(ProceedButton(row), entry);
         return toolWindow(window);
     }
 };

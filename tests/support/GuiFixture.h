@@ -4,6 +4,7 @@
 
 #include "FakePlatform.h"
 #include "app/frmMDI.h"
+#include "tools/Tools.h"
 #include "widgets/ToolWindow.h"
 
 #include <QAbstractButton>
@@ -21,6 +22,16 @@ namespace orbika::test {
 inline constexpr std::array<const char*, 12> kMonthInSign = {
     "April",   "May",      "June",     "July",    "August",   "September",
     "October", "November", "December", "January", "February", "March"};
+
+// The entry window's button that makes the reading.
+inline const char* ProceedButton(const Tool& tool) {
+    return tool.planet ? "cmdNext" : "cmdProceed";
+}
+// A year the tool's year list offers: the middle of its range.
+inline int YearOffered(const Tool& tool) {
+    const YearRange years = YearsOf(tool);
+    return (years.first + years.last) / 2;
+}
 
 class GuiTest : public ::testing::Test {
 protected:
