@@ -241,8 +241,10 @@ public:
         read(); // bytes may have arrived with the connection
     }
     ~Connection() override {
-        if (m_fd >= 0)
-            ::close(m_fd);
+        if (m_fd < 0)
+            return;
+        m_notifier.setEnabled(false);
+        ::close(m_fd);
     }
 
 private:
