@@ -255,6 +255,7 @@ private:
             m_line.resize(kMaxHandOverBytes);
             const ssize_t got =
                 ::recv(m_fd, m_line.data() + start, std::size_t(kMaxHandOverBytes - start), 0);
+            const int error = errno;
             m_line.resize(start + std::max<qsizetype>(got, 0));
             if (got > 0) {
                 const qsizetype end = m_line.indexOf('\n', start);
@@ -262,9 +263,9 @@ private:
                     finish(m_line.left(end + 1));
                 else if (m_line.size() >= kMaxHandOverBytes)
                     finish(std::nullopt);
-            } else if (got == 0 || (errno != EINTR && errno != EAGAIN && errno != EWOULDBLOCK)) {
+            } else if (got == 0 || (error != EINTR && error != EAGAIN && error != EWOULDBLOCK)) {
                 finish(std::nullopt); // hung up before the line's end, or failed
-            } else if (errno != EINTR) {
+            } else if (error != EINTR) {
                 return;
             }
         }
