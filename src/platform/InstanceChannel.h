@@ -4,12 +4,21 @@
 // open in UTF-8, or empty when the later start was given no file; either way the running
 // instance comes forward. Whatever arrives is untrusted: bounded, a path only, and the file is
 // then opened through the same checks as the Open button's.
+//
+// On Unix the socket is a plain AF_UNIX stream socket watched by the event loop: QtNetwork and
+// the libraries it pulls in would cost every start more than the rest of the program's set-up.
 
-#include <QLocalServer>
 #include <QObject>
 #include <QString>
 #include <functional>
 #include <optional>
+
+#ifdef Q_OS_UNIX
+#include <sys/types.h>
+class QSocketNotifier;
+#else
+#include <QLocalServer>
+#endif
 
 namespace orbika {
 
@@ -29,15 +38,31 @@ bool SendHandOver(const QString& socketPath, const QString& file);
 class InstanceServer : public QObject {
 public:
     InstanceServer(QString socketPath, std::function<void(const QString&)> onRequest);
+    ~InstanceServer() override;
     // Replaces any socket a crashed instance left behind: only the lock holder listens.
     bool listen();
 
 private:
-    void serve(QLocalSocket* socket);
+    void take(const QByteArray& line);
 
     QString m_socketPath;
     std::function<void(const QString&)> m_onRequest;
+#ifdef Q_OS_UNIX
+    class Connection;
+    void acceptPending();
+    void connectionClosed();
+
+    int m_fd = -1;
+    QSocketNotifier* m_notifier = nullptr;
+    int m_connections = 0;
+    // The socket file this server made, so that it never removes another instance's.
+    dev_t m_device = 0;
+    ino_t m_inode = 0;
+#else
+    void serve(QLocalSocket* socket);
+
     QLocalServer m_server;
+#endif
 };
 
 } // namespace orbika

@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <future>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -142,11 +143,19 @@ TEST(SingleInstance, RequestsThatAreNotRequestsAreIgnored) {
     }
 }
 
-TEST(SingleInstance, TheRunningCopyOutlivesBadRequests) {
+// A running copy's end of the channel in a private folder, noting the files it is handed.
+struct ListeningServer {
     QTemporaryDir folder;
-    const QString path = folder.filePath("orbika.socket");
+    QString path = folder.filePath("orbika.socket");
     QStringList files;
-    InstanceServer server(path, [&](const QString& file) { files.append(file); });
+    InstanceServer server{path, [this](const QString& file) { files.append(file); }};
+};
+
+TEST(SingleInstance, TheRunningCopyOutlivesBadRequests) {
+    ListeningServer running;
+    const QString& path = running.path;
+    const QStringList& files = running.files;
+    InstanceServer& server = running.server;
     ASSERT_TRUE(server.listen());
     EXPECT_EQ(QFileInfo(path).permissions() &
                   (QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup | QFile::WriteGroup),
@@ -172,6 +181,63 @@ TEST(SingleInstance, TheRunningCopyOutlivesBadRequests) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !files.isEmpty(); }));
     QTest::qWait(100);
     EXPECT_EQ(files, QStringList{"/home/ada/ada.zod"});
+}
+
+TEST(SingleInstance, SendersThatStallHoldUpNobody) {
+    ListeningServer running;
+    const QString& path = running.path;
+    const QStringList& files = running.files;
+    ASSERT_TRUE(running.server.listen());
+
+    QLocalSocket silent, half;
+    for (QLocalSocket* client : {&silent, &half}) {
+        client->connectToServer(path);
+        ASSERT_TRUE(client->waitForConnected(5000));
+    }
+    half.write("/home/ada/ad");
+    half.flush();
+    // The sender blocks until the server has the line, so it runs beside the event loop.
+    auto sent = std::async(std::launch::async, [&] { return SendHandOver(path, "/b/c.zod"); });
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return sent.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }));
+    EXPECT_TRUE(sent.get()) << "taken while two other senders stall";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !files.isEmpty(); }));
+    EXPECT_EQ(files, QStringList{"/b/c.zod"});
+
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return silent.state() == QLocalSocket::UnconnectedState &&
+                   half.state() == QLocalSocket::UnconnectedState;
+        },
+        10000))
+        << "stalled senders are hung up on";
+    EXPECT_EQ(files, QStringList{"/b/c.zod"});
+}
+
+TEST(SingleInstance, ASocketPathTheSystemCannotHoldIsRefusedWhole) {
+    // A socket's address holds a path of fewer bytes than sun_path; a cut path would be another
+    // file, so one byte over the limit means no socket at all.
+    constexpr qsizetype kRoom = sizeof sockaddr_un::sun_path;
+    for (const qsizetype length : {kRoom - 1, kRoom}) {
+        SCOPED_TRACE(length);
+        QTemporaryDir base;
+        const QString tail = QStringLiteral("/orbika.socket");
+        const qsizetype padding = length - base.path().size() - 1 - tail.size();
+        ASSERT_GT(padding, 0);
+        QDir(base.path()).mkdir(QString(padding, 'r'));
+        const QString folder = base.filePath(QString(padding, 'r'));
+        const QString path = folder + tail;
+        ASSERT_EQ(QFile::encodeName(path).size(), length);
+
+        InstanceServer server(path, [](const QString&) {});
+        const bool fits = length < kRoom;
+        EXPECT_EQ(server.listen(), fits);
+        EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                  fits ? QStringList{"orbika.socket"} : QStringList{});
+        if (!fits) {
+            EXPECT_FALSE(SendHandOver(path, QString()));
+        }
+    }
 }
 
 TEST(CommandLine, HelpVersionAndBadOptionsOpenNoWindow) {
