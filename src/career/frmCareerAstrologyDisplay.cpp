@@ -141,14 +141,9 @@ void frmCareerAstrologyDisplay::cmdPrint_Click() {
     // While the tool's report is open, Print only brings it back into view.
     ToolWindow* report = host().loadedWindow(kind(), ToolWindowRole::Report);
     if (!report) {
-        CareerReportSource shown;
-        shown.sign = U8(m_lblSunSign->text());
-        shown.text = U8(m_lblDisplay[0]->text().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
-        for (std::size_t a = 0; a < 12; ++a)
-            shown.sentences[a] = U8(m_lblDisplay[a + 1]->text());
         QPointer<frmCareerAstrologyMain> entry =
             qobject_cast<frmCareerAstrologyMain*>(entryWindow());
-        report = new frmCareerAstrologySave(host(), shown, [entry]() -> ToolWindow* {
+        report = new frmCareerAstrologySave(host(), [entry]() -> ToolWindow* {
             return entry ? entry->loadDisplayWindow() : nullptr;
         });
         host().addToolWindow(report);

@@ -11,7 +11,7 @@ class QLabel;
 namespace orbika {
 
 // Career Astrology result window: the sign, its picture, the career text and the twelve rated
-// work attributes. The profile lives only in these labels; the report reads it back from them.
+// work attributes.
 class frmCareerAstrologyDisplay : public ToolWindow {
     Q_OBJECT
 public:

@@ -157,11 +157,10 @@ std::array<QString, 4> frmFinancialAstrologySave::savedLines() const {
             QString::number(reading.Year)};
 }
 
-frmCareerAstrologySave::frmCareerAstrologySave(ToolHost& host, const CareerReportSource& shown,
-                                               ResultOpener reopenResult)
+frmCareerAstrologySave::frmCareerAstrologySave(ToolHost& host, ResultOpener reopenResult)
     : ReportWindow(host, ReadingKind::Career, QStringLiteral("frmCareerAstrologySave"),
                    QStringLiteral("Label14"), Q(CareerForumBannerText()), std::move(reopenResult)) {
-    compose(ComposeReport(CareerReportEntries(host.readings().career, shown)));
+    compose(ComposeReport(CareerReportEntries(host.readings().career)));
 }
 
 std::array<QString, 4> frmCareerAstrologySave::savedLines() const {

@@ -57,8 +57,7 @@ protected:
 class frmCareerAstrologySave : public ReportWindow {
     Q_OBJECT
 public:
-    frmCareerAstrologySave(ToolHost& host, const CareerReportSource& shown,
-                           ResultOpener reopenResult);
+    frmCareerAstrologySave(ToolHost& host, ResultOpener reopenResult);
 
 protected:
     std::array<QString, 4> savedLines() const override;

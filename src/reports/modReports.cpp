@@ -19,6 +19,7 @@ constexpr std::array<std::string_view, 12> kCareerReportLabels = {
     "Motivation: ",  "Logic: ",         "Shrewdness: ", "Friendliness: ",
     "Originality: ", "Determination: ", "Instincts: ",  "Inquisitiveness: ",
     "Consistency: ", "Energy Level: ",  "Finance: ",    "Planning: "};
+static_assert(kCareerReportLabels.size() == std::tuple_size_v<decltype(CareerProfile::Attributes)>);
 
 } // namespace
 
@@ -78,16 +79,17 @@ std::vector<ReportEntry> FinancialReportEntries(const FinancialReading& reading)
     return entries;
 }
 
-std::vector<ReportEntry> CareerReportEntries(const CareerReading& reading,
-                                             const CareerReportSource& shown) {
+std::vector<ReportEntry> CareerReportEntries(const CareerReading& reading) {
+    // The reading's sign is always one of the twelve; were it not, the report keeps its labels.
+    const CareerProfile profile = LookUpCareerProfile(reading.Sign).value_or(CareerProfile{});
     std::vector<ReportEntry> entries = {
         {"Name: ", reading.Name},
         {"Date of Birth: ", reading.Month + " " + reading.Day + ", " + reading.Year},
-        {"Your Sun Sign: ", shown.sign},
-        {"Your Career Profile: ", shown.text},
+        {"Your Sun Sign: ", profile.Sign},
+        {"Your Career Profile: ", profile.Text},
     };
-    for (std::size_t a = 0; a < 12; ++a)
-        entries.push_back({std::string(kCareerReportLabels[a]), shown.sentences[a]});
+    for (std::size_t a = 0; a < kCareerReportLabels.size(); ++a)
+        entries.push_back({std::string(kCareerReportLabels[a]), profile.Attributes[a].Sentence});
     return entries;
 }
 

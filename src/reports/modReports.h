@@ -42,16 +42,7 @@ std::string ReportPlainText(const std::vector<ReportRun>& runs);
 // The entries of the Financial report, in order.
 std::vector<ReportEntry> FinancialReportEntries(const FinancialReading& reading);
 
-// What the Career report reads from the result window: the sign name, the career text and the
-// twelve attribute sentences, as the labels show them.
-struct CareerReportSource {
-    std::string sign;
-    std::string text;
-    std::array<std::string, 12> sentences;
-};
-
-// The entries of the Career report, in order.
-std::vector<ReportEntry> CareerReportEntries(const CareerReading& reading,
-                                             const CareerReportSource& shown);
+// The entries of the Career report, in order: the reading's birth data and its sign's profile.
+std::vector<ReportEntry> CareerReportEntries(const CareerReading& reading);
 
 } // namespace orbika

@@ -78,7 +78,7 @@ TEST_F(ReportWindows, FinancialReportHoldsItsEntriesInTheirFormats) {
     EXPECT_TRUE(box->textInteractionFlags() & Qt::TextSelectableByMouse);
 }
 
-TEST_F(ReportWindows, CareerReportReadsTheResultWindowAsShown) {
+TEST_F(ReportWindows, CareerReportHoldsTheReadingAndItsSignsProfile) {
     ToolWindow* report = careerReport(" Bob ", 29, "December", 1980);
     ASSERT_NE(report, nullptr);
     const QString text = rtb(report)->toPlainText();
