@@ -27,6 +27,15 @@ std::optional<int> SignIndex(std::string_view sign);
 // Removes leading and trailing blanks (spaces only, as the name box shows them).
 std::string_view TrimBlanks(std::string_view text);
 
+// A person's entries as the entry lists show them: what a saved reading holds, in UTF-8.
+struct BirthEntries {
+    std::string name;
+    std::string month;
+    std::string day;
+    std::string year;
+    bool operator==(const BirthEntries&) const = default;
+};
+
 enum class MessageIcon { Information, Warning, Error, Question };
 
 // The entry windows differ only in how they treat a blank name.

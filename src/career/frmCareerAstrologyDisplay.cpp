@@ -2,12 +2,12 @@
 
 #include "birth/modBirthData.h"
 #include "content/Pictures.h"
-#include "frmCareerAstrologyMain.h"
 #include "links/BrandLinks.h"
 #include "links/LinkLabel.h"
 #include "links/modHelp.h"
 #include "platform/Text.h"
 #include "reports/ReportWindow.h"
+#include "shell/ReadingState.h"
 #include "shell/ToolHost.h"
 #include "shell/Widgets.h"
 
@@ -122,6 +122,10 @@ frmCareerAstrologyDisplay::frmCareerAstrologyDisplay(ToolHost& host, ToolWindow*
     layout->addLayout(buttons);
     layout->addWidget(CreateBrandFrame(page, host.platform()));
     page->setMinimumWidth(900);
+
+    // Loaded again after its report closes, it shows the reading the report showed.
+    if (const auto profile = LookUpCareerProfile(host.readings().career.Sign))
+        showProfile(*profile);
 }
 
 void frmCareerAstrologyDisplay::showProfile(const CareerProfile& profile) {
@@ -141,11 +145,7 @@ void frmCareerAstrologyDisplay::cmdPrint_Click() {
     // While the tool's report is open, Print only brings it back into view.
     ToolWindow* report = host().loadedWindow(kind(), ToolWindowRole::Report);
     if (!report) {
-        QPointer<frmCareerAstrologyMain> entry =
-            qobject_cast<frmCareerAstrologyMain*>(entryWindow());
-        report = new frmCareerAstrologySave(host(), [entry]() -> ToolWindow* {
-            return entry ? entry->loadDisplayWindow() : nullptr;
-        });
+        report = new frmCareerAstrologySave(host(), host().readings().career);
         host().addToolWindow(report);
     }
     host().bringIntoView(report);

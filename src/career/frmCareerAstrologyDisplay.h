@@ -3,7 +3,6 @@
 #include "career/modCareerAstrology.h"
 #include "shell/ToolWindow.h"
 
-#include <QPointer>
 #include <array>
 
 class QLabel;

@@ -27,8 +27,9 @@ public:
     // Writes the sign's profile into the result window, loading it first if needed; an unknown
     // sign writes nothing.
     void DisplayCareerProfile(const std::string& sign);
-    // The tool's one result window, loaded (with its placeholder texts) if none is.
+    // The tool's one result window, loaded from the current reading if none is.
     frmCareerAstrologyDisplay* loadDisplayWindow();
+    ToolWindow* ensureResultWindow() override { return loadDisplayWindow(); }
 
 private:
     BirthEntryControls* m_entry;

@@ -2,7 +2,6 @@
 
 #include "shell/ToolWindow.h"
 
-#include <QPointer>
 #include <array>
 
 class QLabel;

@@ -28,6 +28,7 @@ public:
     void cmdOpen_Click();
     // The tool's one result window, loaded from the current reading if none is.
     frmFinancialAstrologyDisplay* loadDisplayWindow();
+    ToolWindow* ensureResultWindow() override { return loadDisplayWindow(); }
 
 private:
     BirthEntryControls* m_entry;

@@ -52,10 +52,10 @@ const SavedFileKind& CareerFileKind() {
 }
 
 bool SaveReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
-                 const std::array<QString, 4>& lines) {
+                 const BirthEntries& entries) {
     const QString path =
         platform.saveFileName(window, {kind.saveTitle, kind.saveFilter, kind.extension,
-                                       SuggestedFileName(lines[0], kind.extension)});
+                                       SuggestedFileName(Q(entries.name), kind.extension)});
     if (path.isEmpty())
         return false;
 
@@ -74,7 +74,7 @@ bool SaveReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
         return false;
     }
 
-    const QString unsavable = Q(UnsavableCharacters(U8(lines[0])));
+    const QString unsavable = Q(UnsavableCharacters(entries.name));
     if (!unsavable.isEmpty()) {
         const QString question = QObject::tr("The name contains characters that a saved reading "
                                              "cannot hold: %1. Save the reading without them?")
@@ -84,10 +84,9 @@ bool SaveReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
             return false;
     }
 
-    SavedReadingLines bytes;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        bytes[i] = Utf8ToWindows1252(U8(lines[i]));
-    const std::string content = FormatSavedReading(bytes);
+    const std::string content =
+        FormatSavedReading({Utf8ToWindows1252(entries.name), Utf8ToWindows1252(entries.month),
+                            Utf8ToWindows1252(entries.day), Utf8ToWindows1252(entries.year)});
 
     // All or nothing: an existing file stays as it was until the new one is complete. A symbolic
     // link stays a link; its target is what gets replaced, with its permissions kept.

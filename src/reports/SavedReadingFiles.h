@@ -1,8 +1,9 @@
 #pragma once
 // Saving a reading from a report window and opening it again from an entry window.
 
+#include "birth/modBirthData.h"
+
 #include <QString>
-#include <array>
 
 class QWidget;
 
@@ -29,7 +30,7 @@ inline constexpr const char* kMsgCheckFile = "Please Check The File.";
 // and leaves any existing file as it was. A replaced file keeps its permissions; a symbolic link
 // is written through to its target. True when the file was written.
 bool SaveReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
-                 const std::array<QString, 4>& lines);
+                 const BirthEntries& entries);
 
 // Asks for a file and puts its four entries into the entry controls. A wrong extension, anything
 // but a regular file (refused at once, never waited on), a missing or over-long line or a date

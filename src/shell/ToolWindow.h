@@ -35,6 +35,9 @@ public:
     ToolWindow* entryWindow() const { return m_entry; }
     // Back: unload this window and show the entry window again as the user left it.
     void backToEntry();
+    // An entry window's tool result window, loaded with the tool's current reading if none is;
+    // null from windows that have none.
+    virtual ToolWindow* ensureResultWindow() { return nullptr; }
 
 signals:
     void unloaded();
