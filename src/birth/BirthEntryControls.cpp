@@ -177,6 +177,35 @@ QString BirthEntryControls::yearText() const {
     return m_cboYear->currentText();
 }
 
+namespace {
+
+QStringList ItemTexts(const QComboBox& list) {
+    QStringList texts;
+    texts.reserve(list.count());
+    for (int i = 0; i < list.count(); ++i)
+        texts.append(list.itemText(i));
+    return texts;
+}
+
+void SelectText(QComboBox& list, const std::string& text) {
+    const int index = list.findText(Q(text), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        list.setCurrentIndex(index);
+}
+
+} // namespace
+
+BirthListTexts BirthEntryControls::listTexts() const {
+    return {ItemTexts(*m_cboDate), ItemTexts(*m_cboMonth), ItemTexts(*m_cboYear)};
+}
+
+void BirthEntryControls::setEntries(const BirthEntries& entries) {
+    m_txtName->setText(Q(entries.name));
+    SelectText(*m_cboMonth, entries.month);
+    SelectText(*m_cboDate, entries.day);
+    SelectText(*m_cboYear, entries.year);
+}
+
 bool BirthEntryControls::validate(NameRule rule) {
     const BirthDataVerdict verdict =
         ValidateBirthData(rule, U8(nameText()), m_cboDate->currentIndex(),

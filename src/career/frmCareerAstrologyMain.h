@@ -1,10 +1,12 @@
 #pragma once
 
+#include "birth/modBirthData.h"
 #include "shell/ToolWindow.h"
 
 #include "frmCareerAstrologyDisplay.h"
 
 #include <QPointer>
+#include <optional>
 
 namespace orbika {
 
@@ -32,6 +34,9 @@ public:
     ToolWindow* ensureResultWindow() override { return loadDisplayWindow(); }
 
 private:
+    // A saved reading that was opened goes into the entry controls and is worked out.
+    void proceedWith(const std::optional<BirthEntries>& opened);
+
     BirthEntryControls* m_entry;
     QPointer<frmCareerAstrologyDisplay> m_display;
 };

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "birth/modBirthData.h"
 #include "shell/ToolWindow.h"
 
 #include "frmFinancialAstrologyDisplay.h"
 
 #include <QPointer>
+#include <optional>
 
 class QPushButton;
 
@@ -31,6 +33,9 @@ public:
     ToolWindow* ensureResultWindow() override { return loadDisplayWindow(); }
 
 private:
+    // A saved reading that was opened goes into the entry controls and is worked out.
+    void proceedWith(const std::optional<BirthEntries>& opened);
+
     BirthEntryControls* m_entry;
     QPointer<frmFinancialAstrologyDisplay> m_display;
 };
