@@ -2,7 +2,6 @@
 // person opens. Run under the offscreen platform; see bench/run.
 
 #include "QuietPlatform.h"
-#include "birth/BirthEntryControls.h"
 #include "birth/modBirthData.h"
 #include "birth/modSunSignProfile.h"
 #include "career/frmCareerAstrologyMain.h"
@@ -119,7 +118,8 @@ void BM_ProceedToResultShown(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         frmFinancialAstrologyMain* entry = windows.openFinancial();
-        entry->entry().txtName()->setText(QStringLiteral("Ada King"));
+        entry->findChild<QLineEdit*>(QStringLiteral("txtName"))
+            ->setText(QStringLiteral("Ada King"));
         windows.settle();
         state.ResumeTiming();
         entry->cmdProceed_Click();
@@ -135,11 +135,12 @@ BENCHMARK(BM_ProceedToResultShown)->Unit(benchmark::kMillisecond);
 void BM_OpenReportWindow(benchmark::State& state) {
     Windows windows;
     frmFinancialAstrologyMain* entry = windows.openFinancial();
-    entry->entry().txtName()->setText(QStringLiteral("Ada King"));
+    entry->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("Ada King"));
     entry->cmdProceed_Click();
     windows.settle();
     for (auto _ : state) {
-        auto* result = qobject_cast<frmFinancialAstrologyDisplay*>(entry->displayWindow());
+        auto* result = qobject_cast<frmFinancialAstrologyDisplay*>(
+            windows.main.loadedWindow(ReadingKind::Financial, ToolWindowRole::Result));
         result->cmdPrint_Click();
         QApplication::processEvents();
         state.PauseTiming();

@@ -65,8 +65,7 @@ int TypedCode(const QKeyEvent* event) {
 
 BirthEntryControls::BirthEntryControls(QWidget* parent, Platform& platform, int firstYear,
                                        int lastYear, Arrangement arrangement)
-    : QObject(parent), m_platform(platform), m_arrangement(arrangement),
-      m_widget(new QWidget(parent)) {
+    : QObject(parent), m_platform(platform), m_widget(new QWidget(parent)) {
     m_widget->setObjectName(QStringLiteral("birthEntry"));
     m_txtName = new QLineEdit(m_widget);
     m_txtName->setObjectName(QStringLiteral("txtName"));

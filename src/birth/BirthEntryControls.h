@@ -6,8 +6,6 @@
 #include <QStringList>
 
 class QComboBox;
-class QGridLayout;
-class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -64,7 +62,6 @@ protected:
 
 private:
     Platform& m_platform;
-    Arrangement m_arrangement;
     QWidget* m_widget;
     QLineEdit* m_txtName;
     QComboBox* m_cboDate;

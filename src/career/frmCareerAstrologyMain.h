@@ -19,9 +19,6 @@ class frmCareerAstrologyMain : public ToolWindow {
 public:
     explicit frmCareerAstrologyMain(ToolHost& host);
 
-    BirthEntryControls& entry() const { return *m_entry; }
-    frmCareerAstrologyDisplay* displayWindow() const { return m_display; }
-
     // Open with the file already chosen, as when the program is started with it.
     void openSavedFile(const QString& path);
     void cmdProceed_Click();

@@ -5,7 +5,6 @@
 #include <array>
 
 class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
 class QTabWidget;
 

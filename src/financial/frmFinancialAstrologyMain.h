@@ -8,8 +8,6 @@
 #include <QPointer>
 #include <optional>
 
-class QPushButton;
-
 namespace orbika {
 
 class BirthEntryControls;
@@ -20,9 +18,6 @@ class frmFinancialAstrologyMain : public ToolWindow {
     Q_OBJECT
 public:
     explicit frmFinancialAstrologyMain(ToolHost& host);
-
-    BirthEntryControls& entry() const { return *m_entry; }
-    frmFinancialAstrologyDisplay* displayWindow() const { return m_display; }
 
     // Open with the file already chosen, as when the program is started with it.
     void openSavedFile(const QString& path);
