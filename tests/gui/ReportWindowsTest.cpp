@@ -155,7 +155,8 @@ TEST_F(ReportWindows, ExitOnTheResultLeavesTheReportOpenAndClosingItBringsAResul
         ASSERT_NE(toolWindow(names.result), nullptr);
         EXPECT_TRUE(toolWindow(names.result)->isVisible());
         EXPECT_FALSE(welcomeVisible());
-        EXPECT_EQ(find<QLabel>(names.signLabel, toolWindow(names.result))->text(), "Gemini");
+        EXPECT_EQ(find<QLabel>(names.signLabel, toolWindow(names.result))->text().toStdString(),
+                  "Gemini");
         // Back from the window the report brought finds the entry as the user left it.
         click("cmdBack", toolWindow(names.result));
         EXPECT_TRUE(toolWindow(names.entry)->isVisible());
