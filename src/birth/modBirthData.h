@@ -33,7 +33,6 @@ struct BirthEntries {
     std::string month;
     std::string day;
     std::string year;
-    bool operator==(const BirthEntries&) const = default;
 };
 
 enum class MessageIcon { Information, Warning, Error, Question };
