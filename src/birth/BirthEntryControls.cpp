@@ -66,8 +66,7 @@ int TypedCode(const QKeyEvent* event) {
 
 BirthEntryControls::BirthEntryControls(QWidget* parent, Platform& platform, int firstYear,
                                        int lastYear, Arrangement arrangement)
-    : QObject(parent), m_platform(platform), m_arrangement(arrangement),
-      m_widget(new QWidget(parent)) {
+    : QObject(parent), m_platform(platform), m_widget(new QWidget(parent)) {
     m_widget->setObjectName(QStringLiteral("birthEntry"));
     m_txtName = new QLineEdit(m_widget);
     m_txtName->setObjectName(QStringLiteral("txtName"));
@@ -176,6 +175,35 @@ QString BirthEntryControls::monthText() const {
 }
 QString BirthEntryControls::yearText() const {
     return m_cboYear->currentText();
+}
+
+namespace {
+
+QStringList ItemTexts(const QComboBox& list) {
+    QStringList texts;
+    texts.reserve(list.count());
+    for (int i = 0; i < list.count(); ++i)
+        texts.append(list.itemText(i));
+    return texts;
+}
+
+void SelectText(QComboBox& list, const std::string& text) {
+    const int index = list.findText(Q(text), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        list.setCurrentIndex(index);
+}
+
+} // namespace
+
+BirthListTexts BirthEntryControls::listTexts() const {
+    return {ItemTexts(*m_cboDate), ItemTexts(*m_cboMonth), ItemTexts(*m_cboYear)};
+}
+
+void BirthEntryControls::setEntries(const BirthEntries& entries) {
+    m_txtName->setText(Q(entries.name));
+    SelectText(*m_cboMonth, entries.month);
+    SelectText(*m_cboDate, entries.day);
+    SelectText(*m_cboYear, entries.year);
 }
 
 bool BirthEntryControls::validate(NameRule rule) {

@@ -3,16 +3,22 @@
 #include "birth/modBirthData.h"
 
 #include <QObject>
+#include <QStringList>
 
 class QComboBox;
-class QGridLayout;
-class QLabel;
 class QLineEdit;
 class QWidget;
 
 namespace orbika {
 
 class Platform;
+
+// The texts of the day, month and year lists, in list order.
+struct BirthListTexts {
+    QStringList days;
+    QStringList months;
+    QStringList years;
+};
 
 // The four entry controls every entry window shares: the name box and the day, month and year
 // lists, with their captions, start contents, tab order and check.
@@ -40,6 +46,11 @@ public:
     QString monthText() const;
     QString yearText() const;
 
+    BirthListTexts listTexts() const;
+    // Puts the name into the name box and selects month, day and year in their lists; each must
+    // be one of its list's texts (see listTexts), or that list stays as it was.
+    void setEntries(const BirthEntries& entries);
+
     // Runs the name and date check; on refusal shows its one message and returns false.
     bool validate(NameRule rule);
 
@@ -51,7 +62,6 @@ protected:
 
 private:
     Platform& m_platform;
-    Arrangement m_arrangement;
     QWidget* m_widget;
     QLineEdit* m_txtName;
     QComboBox* m_cboDate;

@@ -30,6 +30,14 @@ std::string_view TrimBlanks(std::string_view text);
 // How strongly a refused entry is announced: the window shows it as a message box's icon.
 enum class VerdictIcon { Information, Error };
 
+// A person's entries as the entry lists show them: what a saved reading holds, in UTF-8.
+struct BirthEntries {
+    std::string name;
+    std::string month;
+    std::string day;
+    std::string year;
+};
+
 // The entry windows differ only in how they treat a blank name.
 enum class NameRule {
     Financial,  // blank after trimming: error icon

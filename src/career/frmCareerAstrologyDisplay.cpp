@@ -2,11 +2,11 @@
 
 #include "birth/modBirthData.h"
 #include "content/Pictures.h"
-#include "frmCareerAstrologyMain.h"
 #include "links/BrandLinks.h"
 #include "links/modHelp.h"
 #include "platform/Text.h"
 #include "reports/ReportWindow.h"
+#include "tools/ReadingState.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/ToolHost.h"
 #include "widgets/Widgets.h"
@@ -122,6 +122,10 @@ frmCareerAstrologyDisplay::frmCareerAstrologyDisplay(ToolHost& host, ToolWindow*
     layout->addLayout(buttons);
     layout->addWidget(CreateBrandFrame(page, host.platform()));
     page->setMinimumWidth(900);
+
+    // Loaded again after its report closes, it shows the reading the report showed.
+    if (const auto profile = LookUpCareerProfile(host.readings().career.Sign))
+        showProfile(*profile);
 }
 
 void frmCareerAstrologyDisplay::showProfile(const CareerProfile& profile) {
@@ -141,16 +145,7 @@ void frmCareerAstrologyDisplay::cmdPrint_Click() {
     // While the tool's report is open, Print only brings it back into view.
     ToolWindow* report = host().loadedWindow(kind(), ToolWindowRole::Report);
     if (!report) {
-        CareerReportSource shown;
-        shown.sign = U8(m_lblSunSign->text());
-        shown.text = U8(m_lblDisplay[0]->text().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
-        for (std::size_t a = 0; a < 12; ++a)
-            shown.sentences[a] = U8(m_lblDisplay[a + 1]->text());
-        QPointer<frmCareerAstrologyMain> entry =
-            qobject_cast<frmCareerAstrologyMain*>(entryWindow());
-        report = new frmCareerAstrologySave(host(), shown, [entry]() -> ToolWindow* {
-            return entry ? entry->loadDisplayWindow() : nullptr;
-        });
+        report = new frmCareerAstrologySave(host(), host().readings().career);
         host().addToolWindow(report);
     }
     host().bringIntoView(report);

@@ -3,7 +3,6 @@
 #include "career/modCareerAstrology.h"
 #include "widgets/ToolWindow.h"
 
-#include <QPointer>
 #include <array>
 
 class QLabel;
@@ -11,7 +10,7 @@ class QLabel;
 namespace orbika {
 
 // Career Astrology result window: the sign, its picture, the career text and the twelve rated
-// work attributes. The profile lives only in these labels; the report reads it back from them.
+// work attributes.
 class frmCareerAstrologyDisplay : public ToolWindow {
     Q_OBJECT
 public:

@@ -90,13 +90,19 @@ void frmCareerAstrologyMain::DisplayCareerProfile(const std::string& sign) {
 }
 
 void frmCareerAstrologyMain::openSavedFile(const QString& path) {
-    if (OpenReadingFile(host().platform(), this, CareerFileKind(), path, *m_entry))
-        cmdProceed_Click();
+    proceedWith(
+        OpenReadingFile(host().platform(), this, CareerFileKind(), path, m_entry->listTexts()));
+}
+
+void frmCareerAstrologyMain::proceedWith(const std::optional<BirthEntries>& opened) {
+    if (!opened)
+        return;
+    m_entry->setEntries(*opened);
+    cmdProceed_Click();
 }
 
 void frmCareerAstrologyMain::cmdOpen_Click() {
-    if (OpenReading(host().platform(), this, CareerFileKind(), *m_entry))
-        cmdProceed_Click();
+    proceedWith(OpenReading(host().platform(), this, CareerFileKind(), m_entry->listTexts()));
 }
 
 void frmCareerAstrologyMain::cmdProceed_Click() {

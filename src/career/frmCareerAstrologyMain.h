@@ -1,10 +1,12 @@
 #pragma once
 
+#include "birth/modBirthData.h"
 #include "widgets/ToolWindow.h"
 
 #include "frmCareerAstrologyDisplay.h"
 
 #include <QPointer>
+#include <optional>
 
 namespace orbika {
 
@@ -17,9 +19,6 @@ class frmCareerAstrologyMain : public ToolWindow {
 public:
     explicit frmCareerAstrologyMain(ToolHost& host);
 
-    BirthEntryControls& entry() const { return *m_entry; }
-    frmCareerAstrologyDisplay* displayWindow() const { return m_display; }
-
     // Open with the file already chosen, as when the program is started with it.
     void openSavedFile(const QString& path);
     void cmdProceed_Click();
@@ -27,10 +26,14 @@ public:
     // Writes the sign's profile into the result window, loading it first if needed; an unknown
     // sign writes nothing.
     void DisplayCareerProfile(const std::string& sign);
-    // The tool's one result window, loaded (with its placeholder texts) if none is.
+    // The tool's one result window, loaded from the current reading if none is.
     frmCareerAstrologyDisplay* loadDisplayWindow();
+    ToolWindow* ensureResultWindow() override { return loadDisplayWindow(); }
 
 private:
+    // A saved reading that was opened goes into the entry controls and is worked out.
+    void proceedWith(const std::optional<BirthEntries>& opened);
+
     BirthEntryControls* m_entry;
     QPointer<frmCareerAstrologyDisplay> m_display;
 };

@@ -306,9 +306,6 @@ int PrintCareer(const BirthInput& input, const Options& options, std::ostream& o
                           std::to_string(input.year), ""};
     reading.Sign = FindSunSign(reading.Month, input.day);
     const CareerProfile profile = *LookUpCareerProfile(reading.Sign);
-    CareerReportSource shown{profile.Sign, profile.Text, {}};
-    for (std::size_t a = 0; a < 12; ++a)
-        shown.sentences[a] = profile.Attributes[a].Sentence;
 
     if (options.json) {
         Json object = Header("career", reading.Name, input);
@@ -316,11 +313,11 @@ int PrintCareer(const BirthInput& input, const Options& options, std::ostream& o
         object["text"] = WithNewLines(profile.Text);
         object["attributes"] =
             AttributesJson(profile.Attributes, reading.Sign, modCareerAstrology::Rating);
-        return PrintJson(object, options, CareerReportEntries(reading, shown), out);
+        return PrintJson(object, options, CareerReportEntries(reading), out);
     }
     reading.Name = Visible(reading.Name);
     if (options.report) {
-        out << ReportPlainText(ComposeReport(CareerReportEntries(reading, shown)));
+        out << ReportPlainText(ComposeReport(CareerReportEntries(reading)));
         return kExitOk;
     }
     out << "Name: " << reading.Name << "\n"

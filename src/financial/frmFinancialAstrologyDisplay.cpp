@@ -2,7 +2,6 @@
 
 #include "birth/modBirthData.h"
 #include "content/Pictures.h"
-#include "frmFinancialAstrologyMain.h"
 #include "links/BrandLinks.h"
 #include "links/modHelp.h"
 #include "platform/ClipboardEmptier.h"
@@ -254,11 +253,7 @@ void frmFinancialAstrologyDisplay::cmdPrint_Click() {
     // While the tool's report is open, Print only brings it back into view.
     ToolWindow* report = host().loadedWindow(kind(), ToolWindowRole::Report);
     if (!report) {
-        QPointer<frmFinancialAstrologyMain> entry =
-            qobject_cast<frmFinancialAstrologyMain*>(entryWindow());
-        report = new frmFinancialAstrologySave(host(), [entry]() -> ToolWindow* {
-            return entry ? entry->loadDisplayWindow() : nullptr;
-        });
+        report = new frmFinancialAstrologySave(host(), host().readings().financial);
         host().addToolWindow(report);
     }
     host().bringIntoView(report);

@@ -2,11 +2,9 @@
 
 #include "widgets/ToolWindow.h"
 
-#include <QPointer>
 #include <array>
 
 class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
 class QTabWidget;
 

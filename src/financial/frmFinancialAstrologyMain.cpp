@@ -63,13 +63,19 @@ frmFinancialAstrologyMain::frmFinancialAstrologyMain(ToolHost& host)
 }
 
 void frmFinancialAstrologyMain::openSavedFile(const QString& path) {
-    if (OpenReadingFile(host().platform(), this, FinancialFileKind(), path, *m_entry))
-        cmdProceed_Click();
+    proceedWith(
+        OpenReadingFile(host().platform(), this, FinancialFileKind(), path, m_entry->listTexts()));
+}
+
+void frmFinancialAstrologyMain::proceedWith(const std::optional<BirthEntries>& opened) {
+    if (!opened)
+        return;
+    m_entry->setEntries(*opened);
+    cmdProceed_Click();
 }
 
 void frmFinancialAstrologyMain::cmdOpen_Click() {
-    if (OpenReading(host().platform(), this, FinancialFileKind(), *m_entry))
-        cmdProceed_Click();
+    proceedWith(OpenReading(host().platform(), this, FinancialFileKind(), m_entry->listTexts()));
 }
 
 frmFinancialAstrologyDisplay* frmFinancialAstrologyMain::loadDisplayWindow() {

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "birth/modBirthData.h"
 #include "widgets/ToolWindow.h"
 
 #include "frmFinancialAstrologyDisplay.h"
 
 #include <QPointer>
-
-class QPushButton;
+#include <optional>
 
 namespace orbika {
 
@@ -19,17 +19,18 @@ class frmFinancialAstrologyMain : public ToolWindow {
 public:
     explicit frmFinancialAstrologyMain(ToolHost& host);
 
-    BirthEntryControls& entry() const { return *m_entry; }
-    frmFinancialAstrologyDisplay* displayWindow() const { return m_display; }
-
     // Open with the file already chosen, as when the program is started with it.
     void openSavedFile(const QString& path);
     void cmdProceed_Click();
     void cmdOpen_Click();
     // The tool's one result window, loaded from the current reading if none is.
     frmFinancialAstrologyDisplay* loadDisplayWindow();
+    ToolWindow* ensureResultWindow() override { return loadDisplayWindow(); }
 
 private:
+    // A saved reading that was opened goes into the entry controls and is worked out.
+    void proceedWith(const std::optional<BirthEntries>& opened);
+
     BirthEntryControls* m_entry;
     QPointer<frmFinancialAstrologyDisplay> m_display;
 };

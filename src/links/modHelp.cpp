@@ -16,23 +16,11 @@ void OpenPage(Platform& platform, Page page) {
     platform.openUrl(QUrl(QString::fromUtf8(address.data(), qsizetype(address.size()))));
 }
 
-void OpenOnlineHelpPage(Platform& platform) {
-    OpenPage(platform, Page::OnlineHelp);
-}
 void OpenHomePage(Platform& platform) {
     OpenPage(platform, Page::Home);
 }
 void OpenDownloadPage(Platform& platform) {
     OpenPage(platform, Page::Download);
-}
-void OpenDonationPage(Platform& platform) {
-    OpenPage(platform, Page::Donation);
-}
-void OpenFullBrandPage(Platform& platform) {
-    OpenPage(platform, Page::FullBrand);
-}
-void OpenCoBrandPage(Platform& platform) {
-    OpenPage(platform, Page::CoBrand);
 }
 
 QAction* AddNamedAction(QMenu* menu, const char* objectName, const QString& text) {

@@ -1,5 +1,5 @@
 #pragma once
-// The six page openers and the Help / Donate / Make Money Online menus that every window with a
+// The page openers and the Help / Donate / Make Money Online menus that every window with a
 // menu bar shares.
 
 #include "modBanners.h"
@@ -17,12 +17,8 @@ class Platform;
 class LinkLabel;
 
 void OpenPage(Platform& platform, Page page);
-void OpenOnlineHelpPage(Platform& platform);
 void OpenHomePage(Platform& platform);
 void OpenDownloadPage(Platform& platform);
-void OpenDonationPage(Platform& platform);
-void OpenFullBrandPage(Platform& platform);
-void OpenCoBrandPage(Platform& platform);
 
 // Object names of the parts that differ from window to window.
 struct HelpMenuNames {

@@ -36,9 +36,10 @@ QColor ToQColor(RgbColour colour) {
 
 ReportWindow::ReportWindow(ToolHost& host, ReadingKind kind, const QString& objectName,
                            const QString& bannerName, const QString& bannerText,
-                           ResultOpener reopenResult)
-    : ToolWindow(host, kind, ToolWindowRole::Report, objectName),
-      m_reopenResult(std::move(reopenResult)) {
+                           const SavedFileKind& fileKind, const std::vector<ReportRun>& runs,
+                           BirthEntries saved)
+    : ToolWindow(host, kind, ToolWindowRole::Report, objectName), m_fileKind(fileKind),
+      m_saved(std::move(saved)) {
     QWidget* page = body();
 
     m_rtb = new QTextEdit(page);
@@ -75,6 +76,10 @@ ReportWindow::ReportWindow(ToolHost& host, ReadingKind kind, const QString& obje
     layout->addLayout(buttons);
     layout->addWidget(CreateForumBanner(page, host.platform(), bannerName, bannerText));
     layout->addWidget(CreateBrandFrame(page, host.platform()));
+
+    InsertReportRuns(*m_rtb->document(), runs);
+    FollowPalette(m_rtb);
+    m_rtb->moveCursor(QTextCursor::Start);
 }
 
 void InsertReportRuns(QTextDocument& document, const std::vector<ReportRun>& runs) {
@@ -91,12 +96,6 @@ void InsertReportRuns(QTextDocument& document, const std::vector<ReportRun>& run
     }
 }
 
-void ReportWindow::compose(const std::vector<ReportRun>& runs) {
-    InsertReportRuns(*m_rtb->document(), runs);
-    FollowPalette(m_rtb);
-    m_rtb->moveCursor(QTextCursor::Start);
-}
-
 void ReportWindow::cmdPrint_Click() {
     QTextCursor cursor = m_rtb->textCursor();
     cursor.clearSelection();
@@ -109,14 +108,14 @@ void ReportWindow::cmdPrint_Click() {
 }
 
 void ReportWindow::cmdSave_Click() {
-    SaveReading(host().platform(), this, fileKind(), savedLines());
+    SaveReading(host().platform(), this, m_fileKind, m_saved);
 }
 
 void ReportWindow::cmdSavePdf_Click() {
     Platform& platform = host().platform();
     const QString path = platform.saveFileName(
         this, {tr("Save Report as PDF"), tr("PDF documents (*.pdf)"), QStringLiteral("pdf"),
-               SuggestedFileName(savedLines()[0], QStringLiteral("pdf"))});
+               SuggestedFileName(Q(m_saved.name), QStringLiteral("pdf"))});
     if (path.isEmpty())
         return;
     QString reason;
@@ -135,39 +134,31 @@ void ReportWindow::closeEvent(QCloseEvent* event) {
     if (LinkHandlerTarget() == m_rtb)
         RemoveLinkHandler();
     // Closing the report brings the tool's result window back: the one that is loaded, whichever
-    // opened the report, or a new one when Back or Exit closed it meanwhile. Not when the whole
-    // tool is being closed.
+    // opened the report, or a new one from the entry window when Back or Exit closed it
+    // meanwhile. Not when the whole tool is being closed.
     if (host().closingAllTools())
         return;
     ToolWindow* result = host().loadedWindow(kind(), ToolWindowRole::Result);
-    if (!result && m_reopenResult)
-        result = m_reopenResult();
+    if (!result) {
+        if (ToolWindow* entry = host().loadedWindow(kind(), ToolWindowRole::Entry))
+            result = entry->ensureResultWindow();
+    }
     if (result)
         host().bringIntoView(result);
 }
 
-frmFinancialAstrologySave::frmFinancialAstrologySave(ToolHost& host, ResultOpener reopenResult)
+frmFinancialAstrologySave::frmFinancialAstrologySave(ToolHost& host,
+                                                     const FinancialReading& reading)
     : ReportWindow(host, ReadingKind::Financial, QStringLiteral("frmFinancialAstrologySave"),
-                   QStringLiteral("Label61"), Q(ForumBannerText()), std::move(reopenResult)) {
-    compose(ComposeReport(FinancialReportEntries(host.readings().financial)));
-}
+                   QStringLiteral("Label61"), Q(ForumBannerText()), FinancialFileKind(),
+                   ComposeReport(FinancialReportEntries(reading)),
+                   {reading.Name, reading.Month, std::to_string(reading.Day),
+                    std::to_string(reading.Year)}) {}
 
-std::array<QString, 4> frmFinancialAstrologySave::savedLines() const {
-    const FinancialReading& reading = host().readings().financial;
-    return {Q(reading.Name), Q(reading.Month), QString::number(reading.Day),
-            QString::number(reading.Year)};
-}
-
-frmCareerAstrologySave::frmCareerAstrologySave(ToolHost& host, const CareerReportSource& shown,
-                                               ResultOpener reopenResult)
+frmCareerAstrologySave::frmCareerAstrologySave(ToolHost& host, const CareerReading& reading)
     : ReportWindow(host, ReadingKind::Career, QStringLiteral("frmCareerAstrologySave"),
-                   QStringLiteral("Label14"), Q(CareerForumBannerText()), std::move(reopenResult)) {
-    compose(ComposeReport(CareerReportEntries(host.readings().career, shown)));
-}
-
-std::array<QString, 4> frmCareerAstrologySave::savedLines() const {
-    const CareerReading& reading = host().readings().career;
-    return {Q(reading.Name), Q(reading.Month), Q(reading.Day), Q(reading.Year)};
-}
+                   QStringLiteral("Label14"), Q(CareerForumBannerText()), CareerFileKind(),
+                   ComposeReport(CareerReportEntries(reading)),
+                   {reading.Name, reading.Month, reading.Day, reading.Year}) {}
 
 } // namespace orbika

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "birth/modBirthData.h"
 #include "reports/SavedReadingFiles.h"
 #include "reports/modReports.h"
 #include "widgets/ToolWindow.h"
 
-#include <functional>
+#include <vector>
 
 class QTextDocument;
 class QTextEdit;
@@ -16,7 +17,8 @@ namespace orbika {
 void InsertReportRuns(QTextDocument& document, const std::vector<ReportRun>& runs);
 
 // What the two report windows share: the rich-text report `RTB`, Save and Print, the links, and
-// bringing the tool's result window back when the report closes.
+// bringing the tool's result window back when the report closes. A report window shows the runs
+// and saves the entries it was given, whatever reading the tool holds later.
 class ReportWindow : public ToolWindow {
     Q_OBJECT
 public:
@@ -25,44 +27,29 @@ public:
     void cmdSavePdf_Click();
 
 protected:
-    // Loads the tool's result window anew, added to the main window, when none is loaded.
-    using ResultOpener = std::function<ToolWindow*()>;
-
     ReportWindow(ToolHost& host, ReadingKind kind, const QString& objectName,
-                 const QString& bannerName, const QString& bannerText, ResultOpener reopenResult);
-
-    // Inserts the runs at the end of the report, each in its format.
-    void compose(const std::vector<ReportRun>& runs);
-    // Name, month, day and year as the saved file holds them.
-    virtual std::array<QString, 4> savedLines() const = 0;
-    virtual const SavedFileKind& fileKind() const = 0;
+                 const QString& bannerName, const QString& bannerText,
+                 const SavedFileKind& fileKind, const std::vector<ReportRun>& runs,
+                 BirthEntries saved);
 
     void closeEvent(QCloseEvent* event) override;
 
 private:
     QTextEdit* m_rtb = nullptr;
-    ResultOpener m_reopenResult;
+    const SavedFileKind& m_fileKind;
+    BirthEntries m_saved;
 };
 
 class frmFinancialAstrologySave : public ReportWindow {
     Q_OBJECT
 public:
-    frmFinancialAstrologySave(ToolHost& host, ResultOpener reopenResult);
-
-protected:
-    std::array<QString, 4> savedLines() const override;
-    const SavedFileKind& fileKind() const override { return FinancialFileKind(); }
+    frmFinancialAstrologySave(ToolHost& host, const FinancialReading& reading);
 };
 
 class frmCareerAstrologySave : public ReportWindow {
     Q_OBJECT
 public:
-    frmCareerAstrologySave(ToolHost& host, const CareerReportSource& shown,
-                           ResultOpener reopenResult);
-
-protected:
-    std::array<QString, 4> savedLines() const override;
-    const SavedFileKind& fileKind() const override { return CareerFileKind(); }
+    frmCareerAstrologySave(ToolHost& host, const CareerReading& reading);
 };
 
 } // namespace orbika

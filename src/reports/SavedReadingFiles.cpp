@@ -9,10 +9,8 @@
 #include "platform/Text.h"
 #include "widgets/Messages.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QSaveFile>
 
 namespace orbika {
@@ -53,10 +51,10 @@ const SavedFileKind& CareerFileKind() {
 }
 
 bool SaveReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
-                 const std::array<QString, 4>& lines) {
+                 const BirthEntries& entries) {
     const QString path =
         platform.saveFileName(window, {kind.saveTitle, kind.saveFilter, kind.extension,
-                                       SuggestedFileName(lines[0], kind.extension)});
+                                       SuggestedFileName(Q(entries.name), kind.extension)});
     if (path.isEmpty())
         return false;
 
@@ -75,7 +73,7 @@ bool SaveReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
         return false;
     }
 
-    const QString unsavable = Q(UnsavableCharacters(U8(lines[0])));
+    const QString unsavable = Q(UnsavableCharacters(entries.name));
     if (!unsavable.isEmpty()) {
         const QString question = QObject::tr("The name contains characters that a saved reading "
                                              "cannot hold: %1. Save the reading without them?")
@@ -85,10 +83,9 @@ bool SaveReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
             return false;
     }
 
-    SavedReadingLines bytes;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        bytes[i] = Utf8ToWindows1252(U8(lines[i]));
-    const std::string content = FormatSavedReading(bytes);
+    const std::string content =
+        FormatSavedReading({Utf8ToWindows1252(entries.name), Utf8ToWindows1252(entries.month),
+                            Utf8ToWindows1252(entries.day), Utf8ToWindows1252(entries.year)});
 
     // All or nothing: an existing file stays as it was until the new one is complete. A symbolic
     // link stays a link; its target is what gets replaced, with its permissions kept.
@@ -110,20 +107,21 @@ bool SaveReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
     return true;
 }
 
-bool OpenReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
-                 BirthEntryControls& entry) {
+std::optional<BirthEntries> OpenReading(Platform& platform, QWidget* window,
+                                        const SavedFileKind& kind, const BirthListTexts& lists) {
     const QString path = platform.openFileName(
         window, {QStringLiteral("Select the source file"), kind.openFilter, kind.extension});
     if (path.isEmpty())
-        return false;
-    return OpenReadingFile(platform, window, kind, path, entry);
+        return std::nullopt;
+    return OpenReadingFile(platform, window, kind, path, lists);
 }
 
-bool OpenReadingFile(Platform& platform, QWidget* window, const SavedFileKind& kind,
-                     const QString& path, BirthEntryControls& entry) {
-    auto refuse = [&] {
+std::optional<BirthEntries> OpenReadingFile(Platform& platform, QWidget* window,
+                                            const SavedFileKind& kind, const QString& path,
+                                            const BirthListTexts& lists) {
+    auto refuse = [&]() -> std::optional<BirthEntries> {
         ShowMessage(platform, window, kMsgCheckFile, MessageIcon::Error);
-        return false;
+        return std::nullopt;
     };
     if (!path.endsWith(kind.extension, Qt::CaseSensitive))
         return refuse();
@@ -136,22 +134,13 @@ bool OpenReadingFile(Platform& platform, QWidget* window, const SavedFileKind& k
     if (parsed.overlong || parsed.lineCount < 4)
         return refuse();
 
-    const QString month = Q(Windows1252ToUtf8(parsed.lines[1]));
-    const QString day = Q(Windows1252ToUtf8(parsed.lines[2]));
-    const QString year = Q(Windows1252ToUtf8(parsed.lines[3]));
-    const int monthIndex =
-        entry.cboMonth()->findText(month, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    const int dayIndex = entry.cboDate()->findText(day, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    const int yearIndex =
-        entry.cboYear()->findText(year, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (monthIndex < 0 || dayIndex < 0 || yearIndex < 0)
+    BirthEntries entries{Windows1252ToUtf8(parsed.lines[0]), Windows1252ToUtf8(parsed.lines[1]),
+                         Windows1252ToUtf8(parsed.lines[2]), Windows1252ToUtf8(parsed.lines[3])};
+    // Compared exactly and case-sensitively, as the lists' own search does.
+    if (!lists.months.contains(Q(entries.month)) || !lists.days.contains(Q(entries.day)) ||
+        !lists.years.contains(Q(entries.year)))
         return refuse();
-
-    entry.txtName()->setText(Q(Windows1252ToUtf8(parsed.lines[0])));
-    entry.cboMonth()->setCurrentIndex(monthIndex);
-    entry.cboDate()->setCurrentIndex(dayIndex);
-    entry.cboYear()->setCurrentIndex(yearIndex);
-    return true;
+    return entries;
 }
 
 } // namespace orbika

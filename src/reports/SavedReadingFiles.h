@@ -1,14 +1,16 @@
 #pragma once
 // Saving a reading from a report window and opening it again from an entry window.
 
+#include "birth/modBirthData.h"
+
 #include <QString>
-#include <array>
+#include <optional>
 
 class QWidget;
 
 namespace orbika {
 
-class BirthEntryControls;
+struct BirthListTexts;
 class Platform;
 
 struct SavedFileKind {
@@ -29,16 +31,17 @@ inline constexpr const char* kMsgCheckFile = "Please Check The File.";
 // and leaves any existing file as it was. A replaced file keeps its permissions; a symbolic link
 // is written through to its target. True when the file was written.
 bool SaveReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
-                 const std::array<QString, 4>& lines);
+                 const BirthEntries& entries);
 
-// Asks for a file and puts its four entries into the entry controls. A wrong extension, anything
-// but a regular file (refused at once, never waited on), a missing or over-long line or a date
-// line that is no entry of its list is refused with "Please Check The File." and changes nothing.
-// True when the controls were filled: the caller then proceeds.
-bool OpenReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
-                 BirthEntryControls& entry);
+// Asks for a file and returns its four entries. A wrong extension, anything but a regular file
+// (refused at once, never waited on), a missing or over-long line or a date line that is none of
+// its list's texts is refused with "Please Check The File.": nothing is returned. The caller
+// puts what is returned into its entry controls and proceeds.
+std::optional<BirthEntries> OpenReading(Platform& platform, QWidget* window,
+                                        const SavedFileKind& kind, const BirthListTexts& lists);
 // The same for a file already chosen, as when the program is started with one.
-bool OpenReadingFile(Platform& platform, QWidget* window, const SavedFileKind& kind,
-                     const QString& path, BirthEntryControls& entry);
+std::optional<BirthEntries> OpenReadingFile(Platform& platform, QWidget* window,
+                                            const SavedFileKind& kind, const QString& path,
+                                            const BirthListTexts& lists);
 
 } // namespace orbika

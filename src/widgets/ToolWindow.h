@@ -32,9 +32,11 @@ public:
 
     // The entry window a result window goes back to.
     void setEntryWindow(ToolWindow* entry) { m_entry = entry; }
-    ToolWindow* entryWindow() const { return m_entry; }
     // Back: unload this window and show the entry window again as the user left it.
     void backToEntry();
+    // An entry window's tool result window, loaded with the tool's current reading if none is;
+    // null from windows that have none.
+    virtual ToolWindow* ensureResultWindow() { return nullptr; }
 
 signals:
     void unloaded();

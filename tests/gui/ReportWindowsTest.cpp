@@ -78,7 +78,7 @@ TEST_F(ReportWindows, FinancialReportHoldsItsEntriesInTheirFormats) {
     EXPECT_TRUE(box->textInteractionFlags() & Qt::TextSelectableByMouse);
 }
 
-TEST_F(ReportWindows, CareerReportReadsTheResultWindowAsShown) {
+TEST_F(ReportWindows, CareerReportHoldsTheReadingAndItsSignsProfile) {
     ToolWindow* report = careerReport(" Bob ", 29, "December", 1980);
     ASSERT_NE(report, nullptr);
     const QString text = rtb(report)->toPlainText();
@@ -155,6 +155,8 @@ TEST_F(ReportWindows, ExitOnTheResultLeavesTheReportOpenAndClosingItBringsAResul
         ASSERT_NE(toolWindow(names.result), nullptr);
         EXPECT_TRUE(toolWindow(names.result)->isVisible());
         EXPECT_FALSE(welcomeVisible());
+        EXPECT_EQ(find<QLabel>(names.signLabel, toolWindow(names.result))->text().toStdString(),
+                  "Gemini");
         // Back from the window the report brought finds the entry as the user left it.
         click("cmdBack", toolWindow(names.result));
         EXPECT_TRUE(toolWindow(names.entry)->isVisible());

@@ -78,6 +78,29 @@ TEST_F(SavedFiles, CareerReadingKeepsTheBlanksAroundTheName) {
     EXPECT_NE(toolWindow("frmCareerAstrologyDisplay"), nullptr);
 }
 
+TEST_F(SavedFiles, AReportSavesTheReadingItShowsEvenAfterANewReadingInItsTool) {
+    for (const int tool : {0, 1}) {
+        SCOPED_TRACE(tool);
+        ToolWindow* report = openReport(tool, "Ada", 5, "March", 2000);
+        const bool financial = tool == 0;
+        click("cmdBack",
+              toolWindow(financial ? "frmFinancialAstrologyDisplay" : "frmCareerAstrologyDisplay"));
+        ToolWindow* entry =
+            toolWindow(financial ? "frmFinancialAstrologyMain" : "frmCareerAstrologyMain");
+        enterBirthData(entry, "Bob", 7, "July", 1960);
+        click("cmdProceed", entry);
+
+        const QString path = dir.filePath(financial ? "shown.zod" : "shown.cwc");
+        platform.saveAnswers = {path};
+        click("cmdSave", report);
+        const QByteArray bytes = ReadAll(path);
+        EXPECT_EQ(ParseSavedReading(bytes.toStdString()).lines,
+                  (SavedReadingLines{"Ada", "March", "5", "2000"}));
+        report->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
 TEST_F(SavedFiles, FilesThatCannotBeReadBackAreRefusedAndChangeNothing) {
     struct Case {
         int tool;
