@@ -15,8 +15,6 @@ class QStackedWidget;
 
 namespace orbika {
 
-class LinkLabel;
-
 // The welcome panel's captions: three heading lines, then one caption per tool, so a tool's
 // caption index is its button index plus this.
 inline constexpr int kCaptionIndexOffset = 3;
