@@ -52,7 +52,7 @@ constexpr std::string_view kEnergyIntro =
 
 constexpr std::string_view kAboutDescription =
     "Orbika Finance Astrology is a Western zodiac tool that paints a detailed picture of your "
-    "business and financial profile. Enter your name and birth date to receive six personal "
+    "business and financial profile. Enter your name and birth date to receive personal "
     "readings: Financial Astrology, Career Astrology, Zodiac Power Sign, Zodiac Lucky Sign, "
     "Zodiac Communication Sign and Zodiac Energy Sign. Together they show how you handle money, "
     "which kind of work suits you, where your power and luck lie, how you think and speak, and "

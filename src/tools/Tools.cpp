@@ -2,7 +2,6 @@
 
 #include "content/PlanetTexts.h"
 #include "content/ShellTexts.h"
-#include "planets/PlanetTableData.h"
 
 #include <algorithm>
 
@@ -204,6 +203,8 @@ static_assert(Distinct([](const Tool& t) { return t.commandWord; }), "command wo
 static_assert(Distinct([](const Tool& t) { return t.place.row * 100 + t.place.column; }),
               "each button has a place of its own");
 static_assert(Distinct([](const Tool& t) { return t.planet ? t.planet->entryWindow : t.caption; }),
+              "planet windows have names of their own");
+static_assert(Distinct([](const Tool& t) { return t.planet ? t.planet->resultWindow : t.caption; }),
               "planet windows have names of their own");
 
 // Each data file is read by exactly one tool: a table without a row fails here.

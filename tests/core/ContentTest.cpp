@@ -6,6 +6,7 @@
 #include "content/PlanetTexts.h"
 #include "content/ShellTexts.h"
 #include "content/SunSignTexts.h"
+#include "tools/Tools.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -99,6 +100,21 @@ TEST(Content, PlanetInterpretationsHaveTheirLengths) {
                   "Mercury");
     ExpectLengths(kVestaTexts, {158, 189, 181, 198, 231, 172, 156, 142, 211, 193, 142, 169},
                   "Vesta");
+}
+
+// Every tool of the table has its texts: the About box names it, and a planet-sign tool has its
+// introduction and a reading for every sign its table reaches.
+TEST(Content, EveryToolHasItsTexts) {
+    for (const Tool& tool : Tools()) {
+        SCOPED_TRACE(std::string(tool.caption));
+        EXPECT_NE(kAboutDescription.find(tool.caption), std::string_view::npos);
+        if (!tool.planet)
+            continue;
+        EXPECT_FALSE(tool.planet->intro->empty());
+        for (const SignChange& row : TableOf(tool.planet->body).Changes)
+            EXPECT_FALSE((*tool.planet->interpretations)[std::size_t(row.Sign)].empty())
+                << "no reading for sign " << int(row.Sign);
+    }
 }
 
 TEST(Content, WindowTextsHaveTheirLengthsAndFixedWords) {

@@ -1,4 +1,5 @@
 #include "content/Pictures.h"
+#include "tools/Tools.h"
 
 #include <QImage>
 
@@ -28,6 +29,15 @@ TEST(Pictures, EverySignAndTheIconAreDrawnAtTheSizeAsked) {
         const QPixmap icon = AppIconPixmap(size);
         ASSERT_EQ(icon.deviceIndependentSize().toSize(), QSize(size, size)) << size;
         EXPECT_TRUE(DrawnAtCentre(icon)) << size;
+    }
+}
+
+// Only some signs have a small picture; a tool's button must use one of them.
+TEST(Pictures, EveryToolButtonHasItsDecoration) {
+    for (const Tool& tool : Tools()) {
+        const QPixmap decoration = SignDecoration(tool.decorationSign, 28);
+        ASSERT_FALSE(decoration.isNull()) << tool.caption;
+        EXPECT_TRUE(DrawnAtCentre(decoration)) << tool.caption;
     }
 }
 
