@@ -339,7 +339,7 @@ int PrintPlanet(const Kind& kind, const BirthInput& input, const Options& option
                                       MonthName(input), std::to_string(input.day))
                                .value_or(""));
     const auto index = SignIndex(sign);
-    const std::string interpretation(index ? (*info.interpretations)[std::size_t(*index)] : "");
+    const std::string interpretation(index ? info.interpretations[std::size_t(*index)] : "");
     if (options.json) {
         Json object = Header(kind.commandWord, input.name, input);
         object["body"] = TableOf(info.body).Body;

@@ -41,7 +41,7 @@ PlanetSignEntryWindow::PlanetSignEntryWindow(ToolHost& host, const Tool& tool)
             &PlanetSignEntryWindow::cmdExit_Click);
     AddSharedMenus(bar, host.platform(), kPlanetEntryHelpNames, [&host] { host.showAbout(); });
 
-    auto* intro = MakeLabel(page, QStringLiteral("Label3"), Q(*m_info.intro));
+    auto* intro = MakeLabel(page, QStringLiteral("Label3"), Q(m_info.intro));
     intro->setWordWrap(true);
 
     auto* details = new QGroupBox(page);
@@ -94,7 +94,7 @@ void PlanetSignEntryWindow::cmdNext_Click() {
         return;
 
     PlanetSignResultWindow* result = loadResultWindow();
-    result->showSign(*sign, (*m_info.interpretations)[std::size_t(*index)]);
+    result->showSign(*sign, m_info.interpretations[std::size_t(*index)]);
     hide();
     host().bringIntoView(result);
     host().setWelcomeVisible(false);

@@ -53,7 +53,7 @@ constexpr std::array<Tool, kToolCount> kTools = {{
                 .resultWindow = "frmZodiacLuckySignDisplay",
                 .buttonCaption = "Find My Zodiac &Lucky Sign",
                 .menuCommand = "mnuFindMyLuckySign",
-                .intro = &content::kLuckyIntro,
+                .intro = content::kLuckyIntro,
                 .frameName = "fraLuckySign",
                 .frameCaption = "Zodiac Lucky Sign",
                 .bodyLineName = "Label9",
@@ -61,7 +61,7 @@ constexpr std::array<Tool, kToolCount> kTools = {{
                 .placementName = "Label8",
                 .placementLine = "Jupiter in your Chart is Placed in",
                 .signLabelName = "lblLuckySign",
-                .interpretations = &content::kJupiterTexts,
+                .interpretations = content::kJupiterTexts,
             },
     },
     {
@@ -81,7 +81,7 @@ constexpr std::array<Tool, kToolCount> kTools = {{
                 .resultWindow = "frmZodiacCommunicationSignDisplay",
                 .buttonCaption = "Find My Zodiac &Communication Sign",
                 .menuCommand = "mnuFind",
-                .intro = &content::kCommunicationIntro,
+                .intro = content::kCommunicationIntro,
                 .frameName = "fraCommunicationSign",
                 .frameCaption = "Zodiac Communication Sign",
                 .bodyLineName = "Label2",
@@ -89,7 +89,7 @@ constexpr std::array<Tool, kToolCount> kTools = {{
                 .placementName = "Label3",
                 .placementLine = "Mercury in your Chart is Placed in",
                 .signLabelName = "lblCommunicationSign",
-                .interpretations = &content::kMercuryTexts,
+                .interpretations = content::kMercuryTexts,
             },
     },
     {
@@ -109,7 +109,7 @@ constexpr std::array<Tool, kToolCount> kTools = {{
                 .resultWindow = "frmZodiacEnergySignDisplay",
                 .buttonCaption = "Find My Zodiac &Energy Sign",
                 .menuCommand = "mnuFindSexualitySign",
-                .intro = &content::kEnergyIntro,
+                .intro = content::kEnergyIntro,
                 .frameName = "fraSexualitySign",
                 .frameCaption = "Zodiac Energy Sign",
                 .bodyLineName = "Label2",
@@ -117,7 +117,7 @@ constexpr std::array<Tool, kToolCount> kTools = {{
                 .placementName = "Label12",
                 .placementLine = "Vesta in your Chart is Placed in",
                 .signLabelName = "lblSexualitySign",
-                .interpretations = &content::kVestaTexts,
+                .interpretations = content::kVestaTexts,
             },
     },
     {
@@ -137,7 +137,7 @@ constexpr std::array<Tool, kToolCount> kTools = {{
                 .resultWindow = "frmZodiacPowerSignDisplay",
                 .buttonCaption = "Find My Zodiac &Power Sign",
                 .menuCommand = "mnuFindPowerSign",
-                .intro = &content::kPowerIntro,
+                .intro = content::kPowerIntro,
                 .frameName = "fraPowerSign",
                 .frameCaption = "Zodiac Power Sign",
                 .bodyLineName = "Label13",
@@ -145,7 +145,7 @@ constexpr std::array<Tool, kToolCount> kTools = {{
                 .placementName = "Label12",
                 .placementLine = "Pluto in your Chart is Placed in",
                 .signLabelName = "lblPowerSign",
-                .interpretations = &content::kPlutoTexts,
+                .interpretations = content::kPlutoTexts,
             },
     },
 }};
@@ -169,7 +169,7 @@ constexpr bool PlanetPartComplete(const PlanetTool& p) {
         if (text.empty())
             return false;
     }
-    return p.intro && p.interpretations && int(p.body) >= 0 && int(p.body) < kBodyCount;
+    return int(p.body) >= 0 && int(p.body) < kBodyCount;
 }
 
 constexpr bool RowComplete(const Tool& tool) {

@@ -29,7 +29,7 @@ struct PlanetTool {
     std::string_view resultWindow;  // object name of the result window
     std::string_view buttonCaption; // cmdNext, and the File-menu command beside it
     std::string_view menuCommand;   // object name of that File-menu command
-    const std::string_view* intro;  // the entry window's introduction
+    const std::string_view& intro;  // the entry window's introduction
     std::string_view frameName;     // the result's frame: object name and caption
     std::string_view frameCaption;
     std::string_view bodyLineName; // "… is known as …", bold
@@ -37,7 +37,7 @@ struct PlanetTool {
     std::string_view placementName; // "… in your Chart is Placed in"
     std::string_view placementLine;
     std::string_view signLabelName;                          // the label that shows the sign
-    const std::array<std::string_view, 12>* interpretations; // by sign, Aries first
+    const std::array<std::string_view, 12>& interpretations; // by sign, Aries first
 };
 
 struct YearRange {

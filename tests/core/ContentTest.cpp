@@ -110,9 +110,9 @@ TEST(Content, EveryToolHasItsTexts) {
         EXPECT_NE(kAboutDescription.find(tool.caption), std::string_view::npos);
         if (!tool.planet)
             continue;
-        EXPECT_FALSE(tool.planet->intro->empty());
+        EXPECT_FALSE(tool.planet->intro.empty());
         for (const SignChange& row : TableOf(tool.planet->body).Changes)
-            EXPECT_FALSE((*tool.planet->interpretations)[std::size_t(row.Sign)].empty())
+            EXPECT_FALSE(tool.planet->interpretations[std::size_t(row.Sign)].empty())
                 << "no reading for sign " << int(row.Sign);
     }
 }
