@@ -179,14 +179,6 @@ QString BirthEntryControls::yearText() const {
 
 namespace {
 
-QStringList ItemTexts(const QComboBox& list) {
-    QStringList texts;
-    texts.reserve(list.count());
-    for (int i = 0; i < list.count(); ++i)
-        texts.append(list.itemText(i));
-    return texts;
-}
-
 void SelectText(QComboBox& list, const std::string& text) {
     const int index = list.findText(Q(text), Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index >= 0)
@@ -194,10 +186,6 @@ void SelectText(QComboBox& list, const std::string& text) {
 }
 
 } // namespace
-
-BirthListTexts BirthEntryControls::listTexts() const {
-    return {ItemTexts(*m_cboDate), ItemTexts(*m_cboMonth), ItemTexts(*m_cboYear)};
-}
 
 void BirthEntryControls::setEntries(const BirthEntries& entries) {
     m_txtName->setText(Q(entries.name));

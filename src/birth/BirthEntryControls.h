@@ -13,13 +13,6 @@ namespace orbika {
 
 class Platform;
 
-// The texts of the day, month and year lists, in list order.
-struct BirthListTexts {
-    QStringList days;
-    QStringList months;
-    QStringList years;
-};
-
 // The four entry controls every entry window shares: the name box and the day, month and year
 // lists, with their captions, start contents, tab order and check.
 class BirthEntryControls : public QObject {
@@ -46,9 +39,8 @@ public:
     QString monthText() const;
     QString yearText() const;
 
-    BirthListTexts listTexts() const;
     // Puts the name into the name box and selects month, day and year in their lists; each must
-    // be one of its list's texts (see listTexts), or that list stays as it was.
+    // be one of its list's texts (see IsListedDate), or that list stays as it was.
     void setEntries(const BirthEntries& entries);
 
     // Runs the name and date check; on refusal shows its one message and returns false.

@@ -1,8 +1,23 @@
 #include "modBirthData.h"
 
 #include <algorithm>
+#include <charconv>
+#include <string>
 
 namespace orbika {
+
+namespace {
+
+// The number a list text stands for, when it is written as the lists write numbers.
+std::optional<int> ListNumber(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || std::to_string(value) != text)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
 
 namespace {
 
@@ -107,6 +122,14 @@ std::string_view FindSunSign(std::string_view month, int day) {
         return {};
     const SunSignBoundary& row = kSunSignBoundaries[*number - 1];
     return day >= row.firstDayOfLater ? row.later : row.earlier;
+}
+
+bool IsListedDate(std::string_view day, std::string_view month, std::string_view year,
+                  int firstYear, int lastYear) {
+    const auto dayNumber = ListNumber(day);
+    const auto yearNumber = ListNumber(year);
+    return MonthNumber(month) && dayNumber && *dayNumber >= 1 && *dayNumber <= 31 && yearNumber &&
+           *yearNumber >= firstYear && *yearNumber <= lastYear;
 }
 
 } // namespace orbika

@@ -82,6 +82,11 @@ struct NameKeyVerdict {
 };
 NameKeyVerdict FilterNameKey(int code);
 
+// True when day, month and year are entries of an entry window's lists whose years run from
+// firstYear to lastYear, compared exactly as the lists compare: "5", "March", "1971"; not "05".
+bool IsListedDate(std::string_view day, std::string_view month, std::string_view year,
+                  int firstYear, int lastYear);
+
 // The sun sign of a birthday; the year plays no part. Empty for a month that is no month name.
 std::string_view FindSunSign(std::string_view month, int day);
 

@@ -90,11 +90,11 @@ void frmCareerAstrologyMain::DisplayCareerProfile(const std::string& sign) {
 }
 
 void frmCareerAstrologyMain::openSavedFile(const QString& path) {
-    proceedWith(
-        OpenReadingFile(host().platform(), this, CareerFileKind(), path, m_entry->listTexts()));
-}
-
-void frmCareerAstrologyMain::proceedWith(const std::optional<BirthEntries>& opened) {
+    const YearRange years = YearsOf(ToolOf(kind()));
+    const auto opened = path.isEmpty() ? OpenReading(host().platform(), this, CareerFileKind(),
+                                                     years.first, years.last)
+                                       : OpenReadingFile(host().platform(), this, CareerFileKind(),
+                                                         path, years.first, years.last);
     if (!opened)
         return;
     m_entry->setEntries(*opened);
@@ -102,11 +102,11 @@ void frmCareerAstrologyMain::proceedWith(const std::optional<BirthEntries>& open
 }
 
 void frmCareerAstrologyMain::cmdOpen_Click() {
-    proceedWith(OpenReading(host().platform(), this, CareerFileKind(), m_entry->listTexts()));
+    openSavedFile({});
 }
 
 void frmCareerAstrologyMain::cmdProceed_Click() {
-    if (!m_entry->validate(NameRule::Career))
+    if (!m_entry->validate(ToolOf(kind()).nameRule))
         return;
 
     CareerReading& reading = host().readings().career;

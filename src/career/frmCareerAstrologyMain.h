@@ -19,7 +19,8 @@ class frmCareerAstrologyMain : public ToolWindow {
 public:
     explicit frmCareerAstrologyMain(ToolHost& host);
 
-    // Open with the file already chosen, as when the program is started with it.
+    // Open with the file already chosen, as when the program is started with it; with no path it
+    // asks for the file, as the Open button does.
     void openSavedFile(const QString& path);
     void cmdProceed_Click();
     void cmdOpen_Click();
@@ -32,7 +33,6 @@ public:
 
 private:
     // A saved reading that was opened goes into the entry controls and is worked out.
-    void proceedWith(const std::optional<BirthEntries>& opened);
 
     BirthEntryControls* m_entry;
     QPointer<frmCareerAstrologyDisplay> m_display;

@@ -475,15 +475,13 @@ int OpenFile(const std::string& path, const Options& options, std::ostream& out)
         throw Refusal{std::string(kCheckFile)};
 
     // Each date line must be an entry of its list.
-    const auto month = MonthNumber(parsed.lines[1]);
-    const auto day = Digits(parsed.lines[2]);
-    const auto year = Digits(parsed.lines[3]);
-    if (!month || !day || !year || *day < 1 || *day > 31 ||
-        std::to_string(*day) != parsed.lines[2] || std::to_string(*year) != parsed.lines[3] ||
-        *year < YearsOf(kind).first || *year > YearsOf(kind).last)
+    const YearRange years = YearsOf(kind);
+    if (!IsListedDate(parsed.lines[2], parsed.lines[1], parsed.lines[3], years.first, years.last))
         throw Refusal{std::string(kCheckFile)};
-    return PrintReading(kind, {Windows1252ToUtf8(parsed.lines[0]), *year, *month, *day}, options,
-                        out);
+    return PrintReading(kind,
+                        {Windows1252ToUtf8(parsed.lines[0]), *Digits(parsed.lines[3]),
+                         *MonthNumber(parsed.lines[1]), *Digits(parsed.lines[2])},
+                        options, out);
 }
 
 // The last part of a path, after its last folder separator.

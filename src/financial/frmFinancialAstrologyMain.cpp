@@ -63,11 +63,12 @@ frmFinancialAstrologyMain::frmFinancialAstrologyMain(ToolHost& host)
 }
 
 void frmFinancialAstrologyMain::openSavedFile(const QString& path) {
-    proceedWith(
-        OpenReadingFile(host().platform(), this, FinancialFileKind(), path, m_entry->listTexts()));
-}
-
-void frmFinancialAstrologyMain::proceedWith(const std::optional<BirthEntries>& opened) {
+    const YearRange years = YearsOf(ToolOf(kind()));
+    const auto opened =
+        path.isEmpty()
+            ? OpenReading(host().platform(), this, FinancialFileKind(), years.first, years.last)
+            : OpenReadingFile(host().platform(), this, FinancialFileKind(), path, years.first,
+                              years.last);
     if (!opened)
         return;
     m_entry->setEntries(*opened);
@@ -75,7 +76,7 @@ void frmFinancialAstrologyMain::proceedWith(const std::optional<BirthEntries>& o
 }
 
 void frmFinancialAstrologyMain::cmdOpen_Click() {
-    proceedWith(OpenReading(host().platform(), this, FinancialFileKind(), m_entry->listTexts()));
+    openSavedFile({});
 }
 
 frmFinancialAstrologyDisplay* frmFinancialAstrologyMain::loadDisplayWindow() {
@@ -87,7 +88,7 @@ frmFinancialAstrologyDisplay* frmFinancialAstrologyMain::loadDisplayWindow() {
 }
 
 void frmFinancialAstrologyMain::cmdProceed_Click() {
-    if (!m_entry->validate(NameRule::Financial))
+    if (!m_entry->validate(ToolOf(kind()).nameRule))
         return;
 
     FinancialReading& reading = host().readings().financial;

@@ -19,7 +19,8 @@ class frmFinancialAstrologyMain : public ToolWindow {
 public:
     explicit frmFinancialAstrologyMain(ToolHost& host);
 
-    // Open with the file already chosen, as when the program is started with it.
+    // Open with the file already chosen, as when the program is started with it; with no path it
+    // asks for the file, as the Open button does.
     void openSavedFile(const QString& path);
     void cmdProceed_Click();
     void cmdOpen_Click();
@@ -29,7 +30,6 @@ public:
 
 private:
     // A saved reading that was opened goes into the entry controls and is worked out.
-    void proceedWith(const std::optional<BirthEntries>& opened);
 
     BirthEntryControls* m_entry;
     QPointer<frmFinancialAstrologyDisplay> m_display;

@@ -83,7 +83,7 @@ PlanetSignResultWindow* PlanetSignEntryWindow::loadResultWindow() {
 }
 
 void PlanetSignEntryWindow::cmdNext_Click() {
-    if (!m_entry->validate(NameRule::PlanetSign))
+    if (!m_entry->validate(ToolOf(kind()).nameRule))
         return;
 
     // The lists offer only the table's years, so every accepted date has a sign.

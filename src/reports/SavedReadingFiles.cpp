@@ -1,6 +1,5 @@
 #include "SavedReadingFiles.h"
 
-#include "birth/BirthEntryControls.h"
 #include "modCodePage.h"
 #include "modSavedFileAccess.h"
 #include "modSavedReading.h"
@@ -108,17 +107,17 @@ bool SaveReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
 }
 
 std::optional<BirthEntries> OpenReading(Platform& platform, QWidget* window,
-                                        const SavedFileKind& kind, const BirthListTexts& lists) {
+                                        const SavedFileKind& kind, int firstYear, int lastYear) {
     const QString path = platform.openFileName(
         window, {QStringLiteral("Select the source file"), kind.openFilter, kind.extension});
     if (path.isEmpty())
         return std::nullopt;
-    return OpenReadingFile(platform, window, kind, path, lists);
+    return OpenReadingFile(platform, window, kind, path, firstYear, lastYear);
 }
 
 std::optional<BirthEntries> OpenReadingFile(Platform& platform, QWidget* window,
                                             const SavedFileKind& kind, const QString& path,
-                                            const BirthListTexts& lists) {
+                                            int firstYear, int lastYear) {
     auto refuse = [&]() -> std::optional<BirthEntries> {
         ShowMessage(platform, window, kMsgCheckFile, MessageIcon::Error);
         return std::nullopt;
@@ -136,9 +135,7 @@ std::optional<BirthEntries> OpenReadingFile(Platform& platform, QWidget* window,
 
     BirthEntries entries{Windows1252ToUtf8(parsed.lines[0]), Windows1252ToUtf8(parsed.lines[1]),
                          Windows1252ToUtf8(parsed.lines[2]), Windows1252ToUtf8(parsed.lines[3])};
-    // Compared exactly and case-sensitively, as the lists' own search does.
-    if (!lists.months.contains(Q(entries.month)) || !lists.days.contains(Q(entries.day)) ||
-        !lists.years.contains(Q(entries.year)))
+    if (!IsListedDate(entries.day, entries.month, entries.year, firstYear, lastYear))
         return refuse();
     return entries;
 }

@@ -10,7 +10,6 @@ class QWidget;
 
 namespace orbika {
 
-struct BirthListTexts;
 class Platform;
 
 struct SavedFileKind {
@@ -34,14 +33,15 @@ bool SaveReading(Platform& platform, QWidget* window, const SavedFileKind& kind,
                  const BirthEntries& entries);
 
 // Asks for a file and returns its four entries. A wrong extension, anything but a regular file
-// (refused at once, never waited on), a missing or over-long line or a date line that is none of
-// its list's texts is refused with "Please Check The File.": nothing is returned. The caller
-// puts what is returned into its entry controls and proceeds.
+// (refused at once, never waited on), a missing or over-long line or a date line that is no entry
+// of its list (the year list running from firstYear to lastYear) is refused with "Please Check
+// The File.": nothing is returned. The caller puts what is returned into its entry controls and
+// proceeds.
 std::optional<BirthEntries> OpenReading(Platform& platform, QWidget* window,
-                                        const SavedFileKind& kind, const BirthListTexts& lists);
+                                        const SavedFileKind& kind, int firstYear, int lastYear);
 // The same for a file already chosen, as when the program is started with one.
 std::optional<BirthEntries> OpenReadingFile(Platform& platform, QWidget* window,
                                             const SavedFileKind& kind, const QString& path,
-                                            const BirthListTexts& lists);
+                                            int firstYear, int lastYear);
 
 } // namespace orbika

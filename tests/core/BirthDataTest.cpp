@@ -156,5 +156,24 @@ TEST(SunSign, EveryDayOfEveryMonthHasASign) {
     }
 }
 
+// A saved file's date lines must be entries of the lists, written exactly as the lists write them.
+TEST(ListedDate, OnlyTheListsOwnTextsPass) {
+    struct Case {
+        const char* day;
+        const char* month;
+        const char* year;
+        bool listed;
+    };
+    for (const Case& c : {Case{"5", "March", "1971", true}, Case{"31", "February", "1930", true},
+                          Case{"1", "December", "2012", true}, Case{"05", "March", "1971", false},
+                          Case{"0", "March", "1971", false}, Case{"32", "March", "1971", false},
+                          Case{"+5", "March", "1971", false}, Case{"5", "march", "1971", false},
+                          Case{"5", "March", "1929", false}, Case{"5", "March", "2013", false},
+                          Case{"5", "March", "1971 ", false}, Case{"", "March", "1971", false}}) {
+        EXPECT_EQ(IsListedDate(c.day, c.month, c.year, 1930, 2012), c.listed)
+            << c.day << " " << c.month << " " << c.year;
+    }
+}
+
 } // namespace
 } // namespace orbika
