@@ -73,10 +73,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text = out.str();
     if (!orbika::cli::Utf8Length(text))
         std::abort();
+    // --help and --version are answered wherever they stand; --json only where it is no value:
+    // the word after --name or --date is that option's value, whatever it says.
     bool json = false, help = false;
-    for (const std::string& arg : args) {
-        json = json || arg == "--json";
-        help = help || arg == "--help" || arg == "-h" || arg == "--version";
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        help = help || args[i] == "--help" || args[i] == "-h" || args[i] == "--version";
+        const bool value = i > 0 && (args[i - 1] == "--name" || args[i - 1] == "--date");
+        json = json || (args[i] == "--json" && !value);
     }
     if (status == 0 && json && !help && !text.empty()) {
         std::istringstream lines(text);
